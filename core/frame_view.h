@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quillane {
+
+// A writable packed YUY2 frame (Y0 U Y1 V per pixel pair) as the core sees it.
+// Width and height come from the clip, not from the frame buffer.
+struct FrameView {
+    std::uint8_t* writePtr = nullptr;
+    std::int32_t pitch = 0;
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+};
+
+}  // namespace quillane

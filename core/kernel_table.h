@@ -1,0 +1,33 @@
+#pragma once
+
+// Builds the table of one lane type; included by each ISA file only.
+
+#include "kernels.h"
+#include "row_kernels.h"
+
+namespace quillane {
+namespace {
+
+template <class L>
+constexpr Kernels makeKernels(Isa isa) {
+    return Kernels{
+        isa,
+        &loadRow<L>,
+        &storeRow<L>,
+        &binomialHorizontalRow<L>,
+        &boxHorizontalRow<L>,
+        &binomialVerticalRow<L>,
+        &boxVerticalRow<L>,
+        &crossRow<L, 7>,
+        &crossRow<L, 5>,
+        &differenceRow<L>,
+        &recombineRow<L>,
+        &sixteenthsSpan<L>,
+        &ninthsSpan<L>,
+        &coreSpan<L>,
+        &scaleSpan<L>,
+    };
+}
+
+}  // namespace
+}  // namespace quillane

@@ -1,0 +1,154 @@
+#pragma once
+
+// Row and span functions of every stage, written once over a lane type. Each
+// ISA file instantiates them with its own lane types (which have internal
+// linkage, so every instantiation stays private to the file that built it).
+// Sample counts are multiples of 8; a wide lane type hands the remainder of a
+// row to its narrower sibling `Narrow`.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "lane_functions.h"
+#include "store_encoding.h"
+
+namespace quillane {
+namespace {
+
+template <class L>
+concept HasNarrow = requires { typename L::Narrow; };
+
+template <class L, class Fn>
+void forEachSpan(std::size_t begin, std::size_t end, Fn& fn) {
+    std::size_t i = begin;
+    for (; i + L::kLanes <= end; i += L::kLanes) fn.template operator()<L>(i);
+    if constexpr (HasNarrow<L>) {
+        if (i < end) forEachSpan<typename L::Narrow>(i, end, fn);
+    }
+}
+
+template <class L>
+void loadRow(const std::uint8_t* src, std::int16_t* dst, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) { V::store(dst + i, V::loadLumaBytes(src + 2 * i)); };
+    forEachSpan<L>(0, samples, fn);
+}
+
+template <class L>
+void storeRow(const std::int16_t* src, std::uint8_t* dst, std::size_t samples, StoreEncoding encoding) {
+    auto run = [&](auto encode) {
+        auto fn = [&]<class V>(std::size_t i) { V::storeLumaBytes(dst + 2 * i, encode.template operator()<V>(V::load(src + i))); };
+        forEachSpan<L>(0, samples, fn);
+    };
+    switch (encoding) {
+        case StoreEncoding::AsIs:
+            run([]<class V>(typename V::Vec s) { return s; });
+            break;
+        case StoreEncoding::Plus128:
+            run([]<class V>(typename V::Vec s) { return V::add(s, V::set1(128)); });
+            break;
+        case StoreEncoding::QuarterPlus128:
+            run([]<class V>(typename V::Vec s) { return V::add(V::srai(s, 2), V::set1(128)); });
+            break;
+    }
+}
+
+// (1, 2, 1) along the row, wrapping.
+template <class L>
+void binomialHorizontalRow(const std::int16_t* src, std::int16_t* dst, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) {
+        const auto c = V::load(src + i);
+        V::store(dst + i, V::add(V::add(V::loadu(src + i - 1), V::loadu(src + i + 1)), V::add(c, c)));
+    };
+    forEachSpan<L>(0, samples, fn);
+}
+
+// (1, 1, 1) along the row, wrapping.
+template <class L>
+void boxHorizontalRow(const std::int16_t* src, std::int16_t* dst, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) {
+        V::store(dst + i, V::add(V::add(V::loadu(src + i - 1), V::load(src + i)), V::loadu(src + i + 1)));
+    };
+    forEachSpan<L>(0, samples, fn);
+}
+
+template <class L>
+void binomialVerticalRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                         std::int16_t* dst, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) {
+        const auto c = V::load(centre + i);
+        V::store(dst + i, V::add(V::add(V::load(up + i), V::load(down + i)), V::add(c, c)));
+    };
+    forEachSpan<L>(0, samples, fn);
+}
+
+template <class L>
+void boxVerticalRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                    std::int16_t* dst, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) {
+        V::store(dst + i, V::add(V::add(V::load(up + i), V::load(centre + i)), V::load(down + i)));
+    };
+    forEachSpan<L>(0, samples, fn);
+}
+
+// thirdsScale(crossTrimmedSum(centre, left, right, up, down), Shift).
+template <class L, int Shift>
+void crossRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+              std::int16_t* dst, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) {
+        const auto t = crossTrimmedSum<V>(V::load(centre + i), V::loadu(centre + i - 1), V::loadu(centre + i + 1),
+                                          V::load(up + i), V::load(down + i));
+        V::store(dst + i, thirdsScale<V>(t, Shift));
+    };
+    forEachSpan<L>(0, samples, fn);
+}
+
+// a - b, wrapping.
+template <class L>
+void differenceRow(const std::int16_t* a, const std::int16_t* b, std::int16_t* dst, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) { V::store(dst + i, V::sub(V::load(a + i), V::load(b + i))); };
+    forEachSpan<L>(0, samples, fn);
+}
+
+// clamp(sat(smooth + correction), 0, 255).
+template <class L>
+void recombineRow(const std::int16_t* smooth, const std::int16_t* correction, std::int16_t* dst, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) {
+        V::store(dst + i, V::clampByte(V::adds(V::load(smooth + i), V::load(correction + i))));
+    };
+    forEachSpan<L>(0, samples, fn);
+}
+
+// Logical shift right by 4: the binomial normalisation.
+template <class L>
+void sixteenthsSpan(std::int16_t* data, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) { V::store(data + i, V::srli(V::load(data + i), 4)); };
+    forEachSpan<L>(0, samples, fn);
+}
+
+template <class L>
+void ninthsSpan(std::int16_t* data, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) { V::store(data + i, ninthsScale<V>(V::load(data + i))); };
+    forEachSpan<L>(0, samples, fn);
+}
+
+// Keeps samples whose magnitude exceeds the threshold, clears the rest.
+template <class L>
+void coreSpan(std::int16_t* data, std::size_t samples, std::int16_t threshold) {
+    auto fn = [&]<class V>(std::size_t i) {
+        const auto r = V::load(data + i);
+        V::store(data + i, V::keepAbove(V::abs(r), V::set1(threshold), r));
+    };
+    forEachSpan<L>(0, samples, fn);
+}
+
+// (r * strength, low 16 bits) >> 5, arithmetic.
+template <class L>
+void scaleSpan(std::int16_t* data, std::size_t samples, std::int16_t strength) {
+    auto fn = [&]<class V>(std::size_t i) {
+        V::store(data + i, V::srai(V::mullo(V::load(data + i), V::set1(strength)), 5));
+    };
+    forEachSpan<L>(0, samples, fn);
+}
+
+}  // namespace
+}  // namespace quillane
