@@ -3,6 +3,7 @@
 // A YUY2 frame for tests: owns its bytes, can sit at any pitch and at any
 // offset from 16-byte alignment, and reads and writes luma by pixel.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <random>
@@ -23,6 +24,13 @@ public:
         for (std::size_t i = 0; i < buffer_.size(); ++i) buffer_[i] = static_cast<std::uint8_t>(i * 7 + 3);
     }
 
+    // Copies keep the same offset from alignment as the original.
+    Yuy2Frame(const Yuy2Frame& other)
+        : Yuy2Frame(other.width_, other.height_, other.pitch_, other.misalignment()) {
+        std::copy(other.row(0), other.row(0) + other.pitch_ * other.height_, row(0));
+    }
+    Yuy2Frame& operator=(const Yuy2Frame&) = delete;
+
     std::uint32_t width() const { return width_; }
     std::uint32_t height() const { return height_; }
     std::size_t pitch() const { return pitch_; }
@@ -34,8 +42,9 @@ public:
 
     FrameView view() { return FrameView{row(0), static_cast<std::int32_t>(pitch_), width_, height_}; }
 
-    // Every byte of the buffer, padding and bytes beyond each row included.
-    const std::vector<std::uint8_t>& bytes() const { return buffer_; }
+    // The image bytes, rows with everything up to the pitch included.
+    std::vector<std::uint8_t> bytes() const { return {row(0), row(0) + pitch_ * height_}; }
+    std::size_t misalignment() const { return reinterpret_cast<std::uintptr_t>(row(0)) % 16; }
 
     template <class LumaOf>  // LumaOf(x, y) -> luma value
     Yuy2Frame& fillLuma(LumaOf lumaOf) {
@@ -45,7 +54,7 @@ public:
     }
 
     Yuy2Frame& fillRandom(std::mt19937& rng) {
-        for (auto& b : buffer_) b = static_cast<std::uint8_t>(rng());
+        for (std::size_t i = 0; i < pitch_ * height_; ++i) row(0)[i] = static_cast<std::uint8_t>(rng());
         return *this;
     }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+// Runs the core on test frames with planes made for the occasion.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "pipeline.h"
+#include "yuy2_frame.h"
+
+namespace quillane::test {
+
+// Cleans the frame in place with a fresh set of planes.
+inline void runFilter(Yuy2Frame& frame, const FilterSettings& settings, const Kernels& kernels = scalarKernels()) {
+    PlaneSet planes;
+    ASSERT_TRUE(planes.create(frame.width(), frame.height()));
+    processFrame(frame.view(), settings, planes, kernels);
+}
+
+// A frame whose luma is given row by row; chroma bytes hold a pattern of their own.
+inline Yuy2Frame frameFromRows(const std::vector<std::vector<int>>& rows) {
+    Yuy2Frame frame(static_cast<std::uint32_t>(rows.at(0).size()), static_cast<std::uint32_t>(rows.size()));
+    frame.fillLuma([&](std::uint32_t x, std::uint32_t y) { return rows[y][x]; });
+    return frame;
+}
+
+inline std::vector<std::vector<int>> lumaRows(const Yuy2Frame& frame) {
+    std::vector<std::vector<int>> rows(frame.height(), std::vector<int>(frame.width()));
+    for (std::uint32_t y = 0; y < frame.height(); ++y)
+        for (std::uint32_t x = 0; x < frame.width(); ++x) rows[y][x] = frame.luma(x, y);
+    return rows;
+}
+
+}  // namespace quillane::test
