@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "pipeline.h"
@@ -30,6 +31,13 @@ inline std::vector<std::vector<int>> lumaRows(const Yuy2Frame& frame) {
     for (std::uint32_t y = 0; y < frame.height(); ++y)
         for (std::uint32_t x = 0; x < frame.width(); ++x) rows[y][x] = frame.luma(x, y);
     return rows;
+}
+
+// A gtest-friendly name for a path parameter ("sse4.1" -> "sse41").
+inline std::string isaParamName(const ::testing::TestParamInfo<Isa>& info) {
+    std::string name(isaName(info.param));
+    std::erase(name, '.');
+    return name;
 }
 
 }  // namespace quillane::test
