@@ -109,10 +109,8 @@ TEST_P(Pipeline, CheckerboardInvertsAndWrapsFromStrength33) {
     auto interior = [&](int x, int y, int margin) { return x >= margin && y >= margin && x < w - margin && y < h - margin; };
     for (int type = 0; type < 3; ++type) {
         const Rows out = filtered(input, FilterSettings{11, 4, type, 0});
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                if (interior(x, y, 1)) EXPECT_EQ(out[y][x], 255 - input[y][x]) << type << " at " << x << "," << y;
-            }
+        for (int y = 1; y < h - 1; ++y)
+            for (int x = 1; x < w - 1; ++x) EXPECT_EQ(out[y][x], 255 - input[y][x]) << type << " at " << x << "," << y;
     }
     struct Case { int strength; std::function<int(int)> deep, second; };  // functions of the input value
     const Case cases[] = {
