@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,3 +42,7 @@ inline std::string isaParamName(const ::testing::TestParamInfo<Isa>& info) {
 }
 
 }  // namespace quillane::test
+
+namespace quillane {
+inline void PrintTo(Isa isa, std::ostream* os) { *os << isaName(isa); }
+}  // namespace quillane
