@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: a Release build, then the same suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds and runs every test: a Release build, the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a 32-bit x86 build
+# under user-mode emulation (32-bit sizes, 8-byte malloc alignment).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,3 +17,7 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLANE_SANITIZE=ON -DQ
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+cmake -S . -B build-i686 -DCMAKE_TOOLCHAIN_FILE=cmake/linux-i686.cmake -DCMAKE_BUILD_TYPE=Release
+cmake --build build-i686 -j"$jobs"
+ctest --test-dir build-i686 --output-on-failure -j"$jobs"
