@@ -23,7 +23,7 @@ void Progress::frameDone() {
     ++frames_;
     if (!live_) return;
     const auto now = std::chrono::steady_clock::now();
-    if (now - lastShown_ < kRefresh) return;
+    if (shown_ && now - lastShown_ < kRefresh) return;
     lastShown_ = now;
     shown_ = true;
     const double elapsed = seconds();

@@ -104,3 +104,33 @@ TEST_F(CleanCommand, ShippedSampleIsWhatTheGeneratorMakes) {
 
 }  // namespace
 }  // namespace quillane::test
+
+namespace quillane::test {
+namespace {
+
+using ProgressDisplay = CommandTest;
+
+// `script` gives the command a terminal for stderr; its transcript holds what the terminal showed.
+TEST_F(ProgressDisplay, ShownOnATerminalWithPercentWhenTheSizeIsKnown) {
+    ASSERT_EQ(run("make_sample 16x8 4 in.y4m").status, 0);
+    struct Case {
+        const char* command;
+        bool progress, percent;
+    };
+    const Case cases[] = {
+        {"$Q in.y4m out.y4m", true, true},
+        {"cat in.y4m | $Q - out.y4m", true, false},
+        {"$Q --quiet in.y4m out.y4m", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        ASSERT_EQ(run(std::string("export Q='" QUILLANE_BINARY "'; script -qec '") + c.command + "' /dev/null > shown.txt").status, 0);
+        const std::string shown = read("shown.txt");
+        EXPECT_EQ(shown.find("\r1 frames, ") != std::string::npos, c.progress) << shown;
+        EXPECT_EQ(shown.find("%, ") != std::string::npos && shown.find(" s left") != std::string::npos, c.percent) << shown;
+        EXPECT_EQ(shown.find("quillane: 4 frames in ") != std::string::npos, c.progress) << shown;
+    }
+}
+
+}  // namespace
+}  // namespace quillane::test
