@@ -46,6 +46,19 @@ std::size_t InputFile::read(void* data, std::size_t size) {
     return got;
 }
 
+bool InputFile::readLine(std::string& line, std::size_t limit) {
+    while (line.size() < limit) {
+        const int c = std::getc(file_);
+        if (c == EOF) {
+            if (std::ferror(file_)) throw RunError{"cannot read " + name_ + ": " + std::strerror(errno)};
+            return false;
+        }
+        line.push_back(static_cast<char>(c));
+        if (c == '\n') return true;
+    }
+    return false;
+}
+
 OutputFile::OutputFile(const std::string& path) : target_(path) {
     if (path == "-") {
         file_ = stdout;

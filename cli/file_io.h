@@ -22,6 +22,9 @@ public:
     // Reads up to `size` bytes, stopping early only at the end of input.
     // Returns how many were read; throws RunError on a read error.
     std::size_t read(void* data, std::size_t size);
+    // Appends bytes to `line` through the next '\n' or until `line` holds
+    // `limit` bytes or the input ends; true when it ends with '\n'.
+    bool readLine(std::string& line, std::size_t limit);
     // The size of a regular input file, or -1.
     long long regularFileSize() const { return regularSize_; }
     const std::string& name() const { return name_; }

@@ -2,16 +2,38 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "file_io.h"
+#include "frame_reader.h"
 #include "options.h"
-#include "raw_mode.h"
+#include "parallel_cleaning.h"
+#include "preview_command.h"
+#include "progress.h"
 
 using namespace quillane;
 using namespace quillane::cli;
 
 namespace {
+
+unsigned workerCount(const Options& o) {
+    if (o.threads != 0) return o.threads;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : cores;
+}
+
+void runClean(const Options& o, const FilterSettings& settings) {
+    InputFile input(o.input);
+    std::optional<RawGeometry> raw;
+    if (o.rawWidth) raw = RawGeometry{*o.rawWidth, *o.rawHeight};
+    FrameReader reader(input, raw);
+    OutputFile output(o.output);
+    Progress progress(o.quiet, reader.expectedFrames());
+    cleanStream(reader, output, settings, workerCount(o), progress);
+    output.commit();
+    progress.finish();
+}
 
 int run(const Options& o) {
     if (o.isa && !selectIsa(*o.isa)) {
@@ -23,15 +45,9 @@ int run(const Options& o) {
         std::fprintf(stderr, "%s\n", refusal);
         return kExitUsage;
     }
-    if (!o.rawWidth) {
-        std::fprintf(stderr, "quillane: --raw WxH is required\n");
-        return kExitUsage;
-    }
     const FilterSettings settings = makeFilterSettings(o.strength, threshold, o.type, o.debug);
-    InputFile input(o.input);
-    OutputFile output(o.output);
-    runRaw(o, settings, input, output);
-    output.commit();
+    if (o.command == Command::Preview) runPreview(o, settings);
+    else runClean(o, settings);
     return kExitOk;
 }
 
@@ -60,6 +76,9 @@ int main(int argc, char** argv) {
         return kExitFailure;
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "quillane: out of memory\n");
+        return kExitFailure;
+    } catch (const std::system_error& e) {
+        std::fprintf(stderr, "quillane: cannot start worker threads: %s\n", e.what());
         return kExitFailure;
     }
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "filter_settings.h"
+#include "luma_plane.h"
+#include "stream_format.h"
+
+namespace quillane::cli {
+
+// Cleans the luma of frames of one stream format in place. Owns the working
+// planes, and for planar luma a packed scratch frame, so one cleaner serves one
+// frame at a time and allocates nothing per frame.
+class FrameCleaner {
+public:
+    // Throws RunError when the buffers cannot be allocated.
+    FrameCleaner(const StreamFormat& format, const FilterSettings& settings);
+
+    // `frame` holds format.frameBytes bytes; only luma bytes change.
+    void clean(std::uint8_t* frame);
+
+private:
+    void cleanPlanarLuma(std::uint8_t* luma);
+
+    std::uint32_t width_, height_;
+    LumaLayout layout_;
+    FilterSettings settings_;
+    PlaneSet planes_;
+    // Planar luma goes through the packed path: Y in the even bytes, the odd
+    // bytes unread by the core, so both layouts get the same luma.
+    std::vector<std::uint8_t> packedScratch_;
+};
+
+}  // namespace quillane::cli
