@@ -13,3 +13,5 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLANE_QEMU_I386})
 # The host's 64-bit GoogleTest cannot link here: build it from its Debian sources.
 set(QUILLANE_GTEST_FROM_SOURCE ON CACHE BOOL "" FORCE)
 set(QUILLANE_BENCH OFF CACHE BOOL "" FORCE)
+# The command needs libpng, which this machine has for its own architecture only.
+set(QUILLANE_CLI OFF CACHE BOOL "" FORCE)
