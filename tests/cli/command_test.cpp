@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "command_runner.h"
+#include "pipeline.h"
 
 namespace quillane::test {
 namespace {
@@ -43,6 +46,34 @@ TEST_F(CleanCommand, RawYuy2StaysBehindItsGeometry) {
     EXPECT_NE(unflagged.err.find("not a YUV4MPEG2 stream (give --raw WxH"), std::string::npos) << unflagged.err;
 }
 
+TEST_F(CleanCommand, RawFramesAreCleanedExactlyAsProcessFrameCleansThem) {
+    const std::uint32_t w = 38, h = 7;  // not a multiple of 8: pixels 32..37 stay
+    std::mt19937 rng(17);
+    std::string input(std::size_t{w} * h * 2 * 3, '\0');
+    for (char& c : input) c = static_cast<char>(rng());
+    write("in.yuy2", input);
+    struct Case { const char* options; FilterSettings settings; };
+    const Case cases[] = {
+        {"", FilterSettings{11, 4, 0, 0}},
+        {"--strength 128 --threshold 0 --type 2", FilterSettings{128, 0, 2, 0}},
+        {"--strength 33 --threshold 2 --type 1 --debug 3", FilterSettings{33, 8, 1, 3}},
+        {"--threshold 0.7499999999 --debug 5 --isa scalar", FilterSettings{11, 3, 0, 5}},
+        {"--threshold 128 --debug -1 --isa sse4.1", FilterSettings{11, 512, 0, -1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options);
+        ASSERT_EQ(run(std::string("quillane --quiet --raw 38x7 ") + c.options + " in.yuy2 out.yuy2").status, 0);
+        std::string expected = input;
+        PlaneSet planes;
+        ASSERT_TRUE(planes.create(w, h));
+        for (std::size_t f = 0; f < 3; ++f) {
+            auto* frame = reinterpret_cast<std::uint8_t*>(expected.data()) + f * w * h * 2;
+            processFrame(FrameView{frame, static_cast<std::int32_t>(w * 2), w, h}, c.settings, planes, scalarKernels());
+        }
+        EXPECT_EQ(read("out.yuy2"), expected);
+    }
+}
+
 TEST_F(CleanCommand, SummaryUnlessQuiet) {
     ASSERT_EQ(run("make_sample 16x8 4 in.y4m").status, 0);
     const CommandResult loud = run("quillane in.y4m out.y4m");
@@ -81,6 +112,11 @@ const UsageCase kUsageErrors[] = {
     {"preview in.y4m --frame -1", "--frame takes a frame number"},
     {"preview", "preview expects one INPUT"},
     {"--strength 129 in.y4m out.y4m", "QUILLANE:strength must be 0 to 128."},
+    {"--strength 200 --type 7 in.y4m out.y4m", "QUILLANE:strength must be 0 to 128."},
+    {"--threshold nan in.y4m out.y4m", "QUILLANE:threshold must be 0 to 128."},
+    {"--threshold 1e999 in.y4m out.y4m", "QUILLANE:threshold must be 0 to 128."},
+    {"--threshold -0.01 --type 9 in.y4m out.y4m", "QUILLANE:threshold must be 0 to 128."},
+    {"--type 3 in.y4m out.y4m", "QUILLANE:type must be 0 to 2."},
     {"--colour 1 in.y4m out.y4m", "unknown option --colour"},
 };
 
