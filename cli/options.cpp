@@ -34,6 +34,22 @@ bool parseReal(const std::string& text, double& value) {
     return *end == '\0';
 }
 
+// Arguments are echoed in messages: control characters must not break the one-line promise.
+std::string oneLine(const std::string& text) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : text) {
+        if (c < 0x20 || c == 0x7f) {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 bool parseGeometry(const std::string& text, std::uint32_t& width, std::uint32_t& height) {
@@ -51,7 +67,7 @@ bool parseGeometry(const std::string& text, std::uint32_t& width, std::uint32_t&
 ParseResult parseOptions(const std::vector<std::string>& args) {
     Options o;
     std::vector<std::string> positional;
-    auto fail = [](std::string message) { return ParseResult{std::nullopt, std::move(message)}; };
+    auto fail = [](const std::string& message) { return ParseResult{std::nullopt, oneLine(message)}; };
     std::size_t first = 0;
     if (!args.empty() && args[0] == "preview") {
         o.command = Command::Preview;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: a Release build, the same suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and a 32-bit x86 build
-# under user-mode emulation (32-bit sizes, 8-byte malloc alignment).
+# under user-mode emulation (32-bit sizes, 8-byte malloc alignment), then
+# each libFuzzer target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,3 +22,5 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 cmake -S . -B build-i686 -DCMAKE_TOOLCHAIN_FILE=cmake/linux-i686.cmake -DCMAKE_BUILD_TYPE=Release
 cmake --build build-i686 -j"$jobs"
 ctest --test-dir build-i686 --output-on-failure -j"$jobs"
+
+bash tests/run_fuzz.sh

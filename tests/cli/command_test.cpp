@@ -118,6 +118,7 @@ const UsageCase kUsageErrors[] = {
     {"--threshold -0.01 --type 9 in.y4m out.y4m", "QUILLANE:threshold must be 0 to 128."},
     {"--type 3 in.y4m out.y4m", "QUILLANE:type must be 0 to 2."},
     {"--colour 1 in.y4m out.y4m", "unknown option --colour"},
+    {"$'--raw\\n8x2' in.y4m out.y4m", "unknown option --raw\\x0a8x2"},
 };
 
 TEST_F(CleanCommand, BadCommandLinesExitWithStatusTwoAndOneLine) {
