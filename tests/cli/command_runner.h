@@ -33,8 +33,9 @@ protected:
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
     // `command` runs in the scratch folder; "quillane" and "make_sample" name the built programs.
+    // QUILLANE_UNDER, when set, prefixes every run of quillane (a checker such as valgrind).
     CommandResult run(const std::string& command) const {
-        const std::string script = "cd '" + dir_.string() + "' && quillane() { '" QUILLANE_BINARY "' \"$@\"; }; " +
+        const std::string script = "cd '" + dir_.string() + "' && quillane() { $QUILLANE_UNDER '" QUILLANE_BINARY "' \"$@\"; }; " +
                                    "make_sample() { '" MAKE_SAMPLE_BINARY "' \"$@\"; }; " + command +
                                    " 2> '" + path("stderr.txt") + "'";
         write("run.sh", script);
