@@ -12,7 +12,7 @@ Quillane::Quillane(PClip _child, int strength, float threshold, int type, int de
       settings(makeFilterSettings(strength, threshold, type, debug)) {
     // Members built so far are released by unwinding when ThrowError raises.
     if (!planes.create(width, height))
-        env->ThrowError("QUILLANE:not enough memory for a %dx%d clip.", vi.width, vi.height);
+        env->ThrowError("QUILLANE:not enough memory for a %ux%u clip.", width, height);
     CpuIdLeaf1 leaf;
     cpuIdReader()(leaf);
     if (const char* refusal = settingsError(leaf, strength, threshold, type)) env->ThrowError(refusal);
