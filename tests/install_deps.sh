@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests use, when missing.
 set -euo pipefail
-packages=(cmake g++ libgtest-dev googletest libbenchmark-dev libpng-dev ffmpeg gcc-multilib g++-multilib qemu-user clang libclang-rt-14-dev valgrind)
+packages=(cmake g++ libgtest-dev googletest libbenchmark-dev libpng-dev ffmpeg gcc-multilib g++-multilib qemu-user
+          clang libclang-rt-14-dev valgrind g++-mingw-w64-i686 binutils-mingw-w64-i686)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
