@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLANE_FUZZ=ON -DQUILLANE_BENCH=OFF
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLANE_FUZZ=ON -DQUILLANE_BENCH=OFF -DQUILLANE_WIN32_DLL=OFF
 cmake --build build-fuzz -j"$(nproc 2>/dev/null || echo 2)"
 for target in differential stream_reader options; do
   work=$(mktemp -d)
