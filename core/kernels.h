@@ -62,6 +62,8 @@ bool selectIsa(Isa isa);
 const Kernels& scalarKernels();
 #if defined(QUILLANE_X86)
 const Kernels& sse41Kernels();
+const Kernels& avx2Kernels();
+const Kernels& avx512Kernels();
 #endif
 
 }  // namespace quillane
