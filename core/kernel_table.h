@@ -26,6 +26,7 @@ constexpr Kernels makeKernels(Isa isa) {
         &ninthsSpan<L>,
         &coreSpan<L>,
         &scaleSpan<L>,
+        &refineToFrameRow<L>,
     };
 }
 

@@ -23,6 +23,9 @@ struct Kernels {
     using PairRow = void (*)(const std::int16_t* a, const std::int16_t* b, std::int16_t* dst, std::size_t samples);
     using Span = void (*)(std::int16_t* data, std::size_t samples);
     using SpanWith = void (*)(std::int16_t* data, std::size_t samples, std::int16_t value);
+    using RefineToFrame = void (*)(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                                   const std::int16_t* smooth, std::uint8_t* dst, std::size_t samples,
+                                   std::int16_t threshold, std::int16_t strength);
 
     Isa isa;
     LoadRow loadRow;
@@ -39,6 +42,8 @@ struct Kernels {
     Span ninths;
     SpanWith core;
     SpanWith scale;
+    // crossRefine, core, scale, recombine and storeRow (AsIs) of one row in one pass.
+    RefineToFrame refineToFrame;
 };
 
 std::string_view isaName(Isa isa);

@@ -48,7 +48,7 @@ public:
         for (std::int64_t t = 0; t < height_ + 2; ++t) {
             if (t < height_) load(t);
             if (t >= 1 && t - 1 < height_) smoothAndDifference(t - 1);
-            if (shown_ >= Shown::Refined && t >= 2) refineAndRecombine(t - 2);
+            if (shown_ >= Shown::Refined && t >= 2) refineAndStore(t - 2);
         }
     }
 
@@ -70,7 +70,11 @@ private:
         if (shown_ == Shown::Detail) store(detail_[y], y, StoreEncoding::Plus128);
     }
 
-    void refineAndRecombine(std::int64_t y) {
+    void refineAndStore(std::int64_t y) {
+        if (shown_ == Shown::Output)
+            return kernels_.refineToFrame(detail_[y - 1], detail_[y], detail_[y + 1], smooth_[y],
+                                          frameRow(frame_, y), samples_, threshold_, strength_);
+
         // The horizontal row in this slot was last read by the smoothing of row y + 1.
         std::int16_t* refined = work_[y];
         kernels_.crossRefine(detail_[y - 1], detail_[y], detail_[y + 1], refined, samples_);
@@ -78,11 +82,7 @@ private:
         kernels_.core(refined, samples_, threshold_);
         if (shown_ == Shown::Cored) return store(refined, y, StoreEncoding::QuarterPlus128);
         kernels_.scale(refined, samples_, strength_);
-        if (shown_ == Shown::Scaled) return store(refined, y, StoreEncoding::Plus128);
-
-        // In place: nothing reads the smoothed row after this.
-        kernels_.recombine(smooth_[y], refined, smooth_[y], samples_);
-        store(smooth_[y], y, StoreEncoding::AsIs);
+        store(refined, y, StoreEncoding::Plus128);
     }
 
     void store(const std::int16_t* row, std::int64_t y, StoreEncoding encoding) {
