@@ -71,22 +71,30 @@ void boxHorizontalRow(const std::int16_t* src, std::int16_t* dst, std::size_t sa
     forEachSpan<L>(0, samples, fn);
 }
 
+template <class V>
+typename V::Vec binomialVerticalAt(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                                   std::size_t i) {
+    const auto c = V::load(centre + i);
+    return V::add(V::add(V::load(up + i), V::load(down + i)), V::add(c, c));
+}
+
+template <class V>
+typename V::Vec boxVerticalAt(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                              std::size_t i) {
+    return V::add(V::add(V::load(up + i), V::load(centre + i)), V::load(down + i));
+}
+
 template <class L>
 void binomialVerticalRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
                          std::int16_t* dst, std::size_t samples) {
-    auto fn = [&]<class V>(std::size_t i) {
-        const auto c = V::load(centre + i);
-        V::store(dst + i, V::add(V::add(V::load(up + i), V::load(down + i)), V::add(c, c)));
-    };
+    auto fn = [&]<class V>(std::size_t i) { V::store(dst + i, binomialVerticalAt<V>(up, centre, down, i)); };
     forEachSpan<L>(0, samples, fn);
 }
 
 template <class L>
 void boxVerticalRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
                     std::int16_t* dst, std::size_t samples) {
-    auto fn = [&]<class V>(std::size_t i) {
-        V::store(dst + i, V::add(V::add(V::load(up + i), V::load(centre + i)), V::load(down + i)));
-    };
+    auto fn = [&]<class V>(std::size_t i) { V::store(dst + i, boxVerticalAt<V>(up, centre, down, i)); };
     forEachSpan<L>(0, samples, fn);
 }
 
@@ -161,6 +169,26 @@ void sixteenthsSpan(std::int16_t* data, std::size_t samples) {
 template <class L>
 void ninthsSpan(std::int16_t* data, std::size_t samples) {
     auto fn = [&]<class V>(std::size_t i) { V::store(data + i, ninthsScale<V>(V::load(data + i))); };
+    forEachSpan<L>(0, samples, fn);
+}
+
+// The last smoothing pass, its normalisation and the difference from the luma
+// in one pass: the smoothed row (from the three source rows) and luma - smoothed.
+// Kind 0 binomial, 1 box (sources: horizontal pass), 2 cross (sources: luma).
+template <class L, int Kind>
+void smoothDetailRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                     const std::int16_t* luma, std::int16_t* smooth, std::int16_t* detail, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) {
+        typename V::Vec s;
+        if constexpr (Kind == 0)
+            s = V::srli(binomialVerticalAt<V>(up, centre, down, i), 4);
+        else if constexpr (Kind == 1)
+            s = ninthsScale<V>(boxVerticalAt<V>(up, centre, down, i));
+        else
+            s = crossAt<V, 7>(up, centre, down, i);
+        V::store(smooth + i, s);
+        V::store(detail + i, V::sub(V::load(luma + i), s));
+    };
     forEachSpan<L>(0, samples, fn);
 }
 

@@ -61,12 +61,9 @@ private:
 
     void smoothAndDifference(std::int64_t y) {
         const RowRing& source = smoothing_.horizontal ? work_ : luma_;
-        smoothing_.vertical(source[y - 1], source[y], source[y + 1], smooth_[y], samples_);
-        if (smoothing_.normalise) smoothing_.normalise(smooth_[y], samples_);
-        if (shown_ == Shown::Smooth) return store(smooth_[y], y, StoreEncoding::AsIs);
-
-        kernels_.difference(luma_[y], smooth_[y], detail_[y], samples_);
+        smoothing_.smoothDetail(source[y - 1], source[y], source[y + 1], luma_[y], smooth_[y], detail_[y], samples_);
         detail_.finish(y);
+        if (shown_ == Shown::Smooth) store(smooth_[y], y, StoreEncoding::AsIs);
         if (shown_ == Shown::Detail) store(detail_[y], y, StoreEncoding::Plus128);
     }
 

@@ -17,9 +17,10 @@ void separable(const LumaPlane& luma, const LumaPlane& smooth, const LumaPlane& 
 }  // namespace
 
 SmoothingRows smoothingRows(int type, const Kernels& kernels) {
-    if (type == 0) return {kernels.binomialHorizontal, kernels.binomialVertical, kernels.sixteenths};
-    if (type == 1) return {kernels.boxHorizontal, kernels.boxVertical, kernels.ninths};
-    return {nullptr, kernels.crossSmooth, nullptr};
+    if (type == 0)
+        return {kernels.binomialHorizontal, kernels.binomialVertical, kernels.sixteenths, kernels.binomialSmoothDetail};
+    if (type == 1) return {kernels.boxHorizontal, kernels.boxVertical, kernels.ninths, kernels.boxSmoothDetail};
+    return {nullptr, kernels.crossSmooth, nullptr, kernels.crossSmoothDetail};
 }
 
 void smoothLuma(int type, const LumaPlane& lumaPlane, const LumaPlane& smoothPlane, const LumaPlane& workPlane,

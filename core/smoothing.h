@@ -12,6 +12,7 @@ struct SmoothingRows {
     Kernels::HorizontalRow horizontal = nullptr;  // null for the cross
     Kernels::NeighbourRow vertical = nullptr;
     Kernels::Span normalise = nullptr;  // null for the cross
+    Kernels::SmoothDetail smoothDetail = nullptr;  // vertical, normalise and difference fused
 };
 SmoothingRows smoothingRows(int type, const Kernels& kernels);
 
