@@ -1,49 +1,46 @@
-// processFrame per path, type and frame size, in frames per second.
+// processFrame per path, type and frame size, in frames per second, next to
+// processFrameByStage (the same work in whole-plane passes).
 
-#include <benchmark/benchmark.h>
-
-#include <random>
 #include <string>
-#include <vector>
 
+#include "bench_frame.h"
 #include "pipeline.h"
 
 namespace {
 
 using namespace quillane;
+using quillane::bench::BenchFrame;
+using quillane::bench::Size;
 
-void processFrameBench(benchmark::State& state, Isa isa, int type, std::uint32_t width, std::uint32_t height) {
-    std::vector<std::uint8_t> frame(std::size_t{width} * height * 2);
-    std::mt19937 rng(7);
-    for (auto& b : frame) b = static_cast<std::uint8_t>(rng());
-    PlaneSet planes;
-    if (!planes.create(width, height)) {
-        state.SkipWithError("cannot create planes");
-        return;
-    }
+using Pass = void (*)(const FrameView&, const FilterSettings&, const PlaneSet&, const Kernels&);
+
+void processFrameBench(benchmark::State& state, Pass pass, Isa isa, int type, Size size) {
+    BenchFrame frame(size);
+    if (!frame.ready) return state.SkipWithError("cannot create planes");
     FilterSettings settings;
     settings.type = type;
-    const FrameView view{frame.data(), static_cast<std::int32_t>(width * 2), width, height};
     const Kernels& kernels = kernelsFor(isa);
     for (auto _ : state) {
-        processFrame(view, settings, planes, kernels);
+        pass(frame.view, settings, frame.planes, kernels);
         benchmark::ClobberMemory();
     }
-    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-    state.counters["pixels/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * width * height,
-                                                    benchmark::Counter::kIsRate);
+    quillane::bench::setRates(state, size);
 }
 
 const bool registered = [] {
-    struct Size { std::uint32_t w, h; };
-    for (Isa isa : availableIsas())
-        for (int type = 0; type <= 2; ++type)
-            for (Size s : {Size{720, 480}, Size{1920, 1080}}) {
-                const std::string name = "processFrame/" + std::string(isaName(isa)) + "/type" + std::to_string(type) +
-                                         "/" + std::to_string(s.w) + "x" + std::to_string(s.h);
-                benchmark::RegisterBenchmark(name.c_str(), processFrameBench, isa, type, s.w, s.h)
-                    ->Unit(benchmark::kMicrosecond);
-            }
+    struct NamedPass {
+        const char* name;
+        Pass pass;
+    };
+    for (NamedPass p : {NamedPass{"processFrame", processFrame}, NamedPass{"processFrameByStage", processFrameByStage}})
+        for (Isa isa : availableIsas())
+            for (int type = 0; type <= 2; ++type)
+                for (Size size : {Size{720, 480}, Size{1920, 1080}}) {
+                    const std::string name = std::string(p.name) + "/" + std::string(isaName(isa)) + "/type" +
+                                             std::to_string(type) + "/" + size.name();
+                    benchmark::RegisterBenchmark(name.c_str(), processFrameBench, p.pass, isa, type, size)
+                        ->Unit(benchmark::kMicrosecond);
+                }
     return true;
 }();
 

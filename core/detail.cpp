@@ -5,8 +5,7 @@
 namespace quillane {
 namespace {
 
-// Settings enter the lanes as their low 16 bits.
-std::int16_t laneValue(std::int32_t v) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(v)); }
+using detail::laneValue;
 
 void pairStage(const LumaPlane& a, const LumaPlane& b, const LumaPlane& out, Kernels::PairRow row) {
     const std::size_t samples = detail::dataSamples(out);

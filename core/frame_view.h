@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace quillane {
@@ -12,5 +13,9 @@ struct FrameView {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
 };
+
+inline std::uint8_t* frameRow(const FrameView& frame, std::int64_t y) {
+    return frame.writePtr + static_cast<std::ptrdiff_t>(y) * frame.pitch;
+}
 
 }  // namespace quillane

@@ -26,6 +26,10 @@ constexpr Kernels makeKernels(Isa isa) {
         &ninthsSpan<L>,
         &coreSpan<L>,
         &scaleSpan<L>,
+        &smoothDetailRow<L, 0>,
+        &smoothDetailRow<L, 1>,
+        &smoothDetailRow<L, 2>,
+        &refineToFrameRow<L>,
     };
 }
 

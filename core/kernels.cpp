@@ -35,6 +35,8 @@ bool isaAvailable(Isa isa) {
         case Isa::Scalar: return true;
 #if defined(QUILLANE_X86)
         case Isa::Sse41: return cpuFeatures().sse41;
+        case Isa::Avx2: return cpuFeatures().avx2;
+        case Isa::Avx512: return cpuFeatures().avx512bw;
 #endif
         default: return false;
     }
@@ -54,6 +56,8 @@ const Kernels& kernelsFor(Isa isa) {
     switch (isa) {
 #if defined(QUILLANE_X86)
         case Isa::Sse41: return sse41Kernels();
+        case Isa::Avx2: return avx2Kernels();
+        case Isa::Avx512: return avx512Kernels();
 #endif
         default: return scalarKernels();
     }

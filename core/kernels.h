@@ -23,6 +23,12 @@ struct Kernels {
     using PairRow = void (*)(const std::int16_t* a, const std::int16_t* b, std::int16_t* dst, std::size_t samples);
     using Span = void (*)(std::int16_t* data, std::size_t samples);
     using SpanWith = void (*)(std::int16_t* data, std::size_t samples, std::int16_t value);
+    using SmoothDetail = void (*)(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                                  const std::int16_t* luma, std::int16_t* smooth, std::int16_t* detail,
+                                  std::size_t samples);
+    using RefineToFrame = void (*)(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                                   const std::int16_t* smooth, std::uint8_t* dst, std::size_t samples,
+                                   std::int16_t threshold, std::int16_t strength);
 
     Isa isa;
     LoadRow loadRow;
@@ -39,6 +45,12 @@ struct Kernels {
     Span ninths;
     SpanWith core;
     SpanWith scale;
+    // The last smoothing pass with its normalisation, and difference, in one pass.
+    SmoothDetail binomialSmoothDetail;  // from the horizontal pass
+    SmoothDetail boxSmoothDetail;       // from the horizontal pass
+    SmoothDetail crossSmoothDetail;     // from the luma
+    // crossRefine, core, scale, recombine and storeRow (AsIs) of one row in one pass.
+    RefineToFrame refineToFrame;
 };
 
 std::string_view isaName(Isa isa);
@@ -62,6 +74,8 @@ bool selectIsa(Isa isa);
 const Kernels& scalarKernels();
 #if defined(QUILLANE_X86)
 const Kernels& sse41Kernels();
+const Kernels& avx2Kernels();
+const Kernels& avx512Kernels();
 #endif
 
 }  // namespace quillane

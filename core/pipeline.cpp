@@ -6,9 +6,9 @@
 
 namespace quillane {
 
-void processFrame(const FrameView& frame, const FilterSettings& settings, const LumaPlane& lumaPlane,
-                  const LumaPlane& smoothPlane, const LumaPlane& workPlane, const LumaPlane& detailPlane,
-                  const Kernels& kernels) {
+void processFrameByStage(const FrameView& frame, const FilterSettings& settings, const LumaPlane& lumaPlane,
+                         const LumaPlane& smoothPlane, const LumaPlane& workPlane, const LumaPlane& detailPlane,
+                         const Kernels& kernels) {
     // Without a data block nothing reaches the frame.
     if (lumaPlane.blocks == 0) return;
     const std::int32_t debug = settings.debug;

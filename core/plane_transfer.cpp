@@ -5,13 +5,6 @@
 #include "stage_rows.h"
 
 namespace quillane {
-namespace {
-
-std::uint8_t* frameRow(const FrameView& frame, std::int64_t y) {
-    return frame.writePtr + static_cast<std::ptrdiff_t>(y) * frame.pitch;
-}
-
-}  // namespace
 
 void loadLuma(const FrameView& frame, const LumaPlane& lumaPlane, const Kernels& kernels) {
     const std::size_t samples = detail::dataSamples(lumaPlane);

@@ -71,33 +71,75 @@ void boxHorizontalRow(const std::int16_t* src, std::int16_t* dst, std::size_t sa
     forEachSpan<L>(0, samples, fn);
 }
 
+template <class V>
+typename V::Vec binomialVerticalAt(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                                   std::size_t i) {
+    const auto c = V::load(centre + i);
+    return V::add(V::add(V::load(up + i), V::load(down + i)), V::add(c, c));
+}
+
+template <class V>
+typename V::Vec boxVerticalAt(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                              std::size_t i) {
+    return V::add(V::add(V::load(up + i), V::load(centre + i)), V::load(down + i));
+}
+
 template <class L>
 void binomialVerticalRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
                          std::int16_t* dst, std::size_t samples) {
-    auto fn = [&]<class V>(std::size_t i) {
-        const auto c = V::load(centre + i);
-        V::store(dst + i, V::add(V::add(V::load(up + i), V::load(down + i)), V::add(c, c)));
-    };
+    auto fn = [&]<class V>(std::size_t i) { V::store(dst + i, binomialVerticalAt<V>(up, centre, down, i)); };
     forEachSpan<L>(0, samples, fn);
 }
 
 template <class L>
 void boxVerticalRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
                     std::int16_t* dst, std::size_t samples) {
-    auto fn = [&]<class V>(std::size_t i) {
-        V::store(dst + i, V::add(V::add(V::load(up + i), V::load(centre + i)), V::load(down + i)));
-    };
+    auto fn = [&]<class V>(std::size_t i) { V::store(dst + i, boxVerticalAt<V>(up, centre, down, i)); };
     forEachSpan<L>(0, samples, fn);
 }
 
-// thirdsScale(crossTrimmedSum(centre, left, right, up, down), Shift).
+// thirdsScale(crossTrimmedSum(centre, left, right, up, down), Shift) at sample i.
+template <class V, int Shift>
+typename V::Vec crossAt(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down, std::size_t i) {
+    const auto t = crossTrimmedSum<V>(V::load(centre + i), V::loadu(centre + i - 1), V::loadu(centre + i + 1),
+                                      V::load(up + i), V::load(down + i));
+    return thirdsScale<V>(t, Shift);
+}
+
+// Keeps samples whose magnitude exceeds the threshold, clears the rest.
+template <class V>
+typename V::Vec cored(typename V::Vec r, std::int16_t threshold) {
+    return V::keepAbove(V::abs(r), V::set1(threshold), r);
+}
+
+// (r * strength, low 16 bits) >> 5, arithmetic.
+template <class V>
+typename V::Vec scaled(typename V::Vec r, std::int16_t strength) {
+    return V::srai(V::mullo(r, V::set1(strength)), 5);
+}
+
+// clamp(sat(smooth + correction), 0, 255).
+template <class V>
+typename V::Vec recombined(typename V::Vec smooth, typename V::Vec correction) {
+    return V::clampByte(V::adds(smooth, correction));
+}
+
 template <class L, int Shift>
 void crossRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
               std::int16_t* dst, std::size_t samples) {
+    auto fn = [&]<class V>(std::size_t i) { V::store(dst + i, crossAt<V, Shift>(up, centre, down, i)); };
+    forEachSpan<L>(0, samples, fn);
+}
+
+// The detail path from the detail rows to the frame's Y bytes in one pass,
+// without the refined row ever leaving registers.
+template <class L>
+void refineToFrameRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                      const std::int16_t* smooth, std::uint8_t* dst, std::size_t samples, std::int16_t threshold,
+                      std::int16_t strength) {
     auto fn = [&]<class V>(std::size_t i) {
-        const auto t = crossTrimmedSum<V>(V::load(centre + i), V::loadu(centre + i - 1), V::loadu(centre + i + 1),
-                                          V::load(up + i), V::load(down + i));
-        V::store(dst + i, thirdsScale<V>(t, Shift));
+        const auto r = scaled<V>(cored<V>(crossAt<V, 5>(up, centre, down, i), threshold), strength);
+        V::storeLumaBytes(dst + 2 * i, recombined<V>(V::load(smooth + i), r));
     };
     forEachSpan<L>(0, samples, fn);
 }
@@ -109,11 +151,10 @@ void differenceRow(const std::int16_t* a, const std::int16_t* b, std::int16_t* d
     forEachSpan<L>(0, samples, fn);
 }
 
-// clamp(sat(smooth + correction), 0, 255).
 template <class L>
 void recombineRow(const std::int16_t* smooth, const std::int16_t* correction, std::int16_t* dst, std::size_t samples) {
     auto fn = [&]<class V>(std::size_t i) {
-        V::store(dst + i, V::clampByte(V::adds(V::load(smooth + i), V::load(correction + i))));
+        V::store(dst + i, recombined<V>(V::load(smooth + i), V::load(correction + i)));
     };
     forEachSpan<L>(0, samples, fn);
 }
@@ -131,22 +172,35 @@ void ninthsSpan(std::int16_t* data, std::size_t samples) {
     forEachSpan<L>(0, samples, fn);
 }
 
-// Keeps samples whose magnitude exceeds the threshold, clears the rest.
-template <class L>
-void coreSpan(std::int16_t* data, std::size_t samples, std::int16_t threshold) {
+// The last smoothing pass, its normalisation and the difference from the luma
+// in one pass: the smoothed row (from the three source rows) and luma - smoothed.
+// Kind 0 binomial, 1 box (sources: horizontal pass), 2 cross (sources: luma).
+template <class L, int Kind>
+void smoothDetailRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
+                     const std::int16_t* luma, std::int16_t* smooth, std::int16_t* detail, std::size_t samples) {
     auto fn = [&]<class V>(std::size_t i) {
-        const auto r = V::load(data + i);
-        V::store(data + i, V::keepAbove(V::abs(r), V::set1(threshold), r));
+        typename V::Vec s;
+        if constexpr (Kind == 0)
+            s = V::srli(binomialVerticalAt<V>(up, centre, down, i), 4);
+        else if constexpr (Kind == 1)
+            s = ninthsScale<V>(boxVerticalAt<V>(up, centre, down, i));
+        else
+            s = crossAt<V, 7>(up, centre, down, i);
+        V::store(smooth + i, s);
+        V::store(detail + i, V::sub(V::load(luma + i), s));
     };
     forEachSpan<L>(0, samples, fn);
 }
 
-// (r * strength, low 16 bits) >> 5, arithmetic.
+template <class L>
+void coreSpan(std::int16_t* data, std::size_t samples, std::int16_t threshold) {
+    auto fn = [&]<class V>(std::size_t i) { V::store(data + i, cored<V>(V::load(data + i), threshold)); };
+    forEachSpan<L>(0, samples, fn);
+}
+
 template <class L>
 void scaleSpan(std::int16_t* data, std::size_t samples, std::int16_t strength) {
-    auto fn = [&]<class V>(std::size_t i) {
-        V::store(data + i, V::srai(V::mullo(V::load(data + i), V::set1(strength)), 5));
-    };
+    auto fn = [&]<class V>(std::size_t i) { V::store(data + i, scaled<V>(V::load(data + i), strength)); };
     forEachSpan<L>(0, samples, fn);
 }
 

@@ -10,6 +10,9 @@
 
 namespace quillane::detail {
 
+// Settings enter the lanes as their low 16 bits.
+inline std::int16_t laneValue(std::int32_t v) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(v)); }
+
 inline std::size_t dataSamples(const LumaPlane& plane) { return plane.blocks * kBlockSamples; }
 
 template <class RowFn>
