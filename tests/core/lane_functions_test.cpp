@@ -10,6 +10,12 @@
 namespace quillane {
 namespace {
 
+// The lane rules for one sample, in plain integers.
+int sat(int x) { return x < -32768 ? -32768 : (x > 32767 ? 32767 : x); }
+int wrap(int x) { return static_cast<int>(static_cast<std::int16_t>(static_cast<std::uint16_t>(x))); }
+int floorShift(int x, int k) { return x >= 0 ? x >> k : -((-x + (1 << k) - 1) >> k); }
+int signOf(int x, int k) { return x > 0 ? k : (x < 0 ? -k : 0); }
+
 struct ThirdsCase {
     std::int16_t t, shift7, shift5;
 };
@@ -38,10 +44,7 @@ TEST(ThirdsScale, RoundsToNearestThirdOverTheLumaRange) {
 TEST(ThirdsScale, SaturatesAndWrapsBeyondTheLumaRange) {
     // From 767 the additions saturate; from 779 the product wraps.
     auto reference = [](int t, int shift) {
-        auto sat = [](int x) { return x < -32768 ? -32768 : (x > 32767 ? 32767 : x); };
-        auto wrap = [](int x) { return static_cast<int>(static_cast<std::int16_t>(static_cast<std::uint16_t>(x))); };
-        auto floorShift = [](int x, int k) { return x >= 0 ? x >> k : -((-x + (1 << k) - 1) >> k); };
-        int v = sat(t + (t > 0 ? 2 : (t < 0 ? -2 : 0)));
+        int v = sat(t + signOf(t, 2));
         v = wrap(v * 42);
         v = sat(v + floorShift(t, 1));
         v = sat(v + floorShift(t, 3));
@@ -68,10 +71,7 @@ TEST(NinthsScale, RoundsToNearestNinthOverTheLumaRange) {
 TEST(NinthsScale, SaturatesAndWrapsFarOut) {
     // From 4605 the additions saturate; from 4677 the product wraps.
     auto reference = [](int f) {
-        auto sat = [](int x) { return x < -32768 ? -32768 : (x > 32767 ? 32767 : x); };
-        auto wrap = [](int x) { return static_cast<int>(static_cast<std::int16_t>(static_cast<std::uint16_t>(x))); };
-        auto floorShift = [](int x, int k) { return x >= 0 ? x >> k : -((-x + (1 << k) - 1) >> k); };
-        int v = sat(f + (f > 0 ? 5 : (f < 0 ? -5 : 0)));
+        int v = sat(f + signOf(f, 5));
         v = wrap(v * 7);
         v = sat(v + floorShift(f, 4));
         v = sat(v + floorShift(f, 5));

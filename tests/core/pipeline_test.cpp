@@ -14,13 +14,6 @@ using Rows = std::vector<std::vector<int>>;
 using test::frameFromRows;
 using test::lumaRows;
 
-Rows generate(int width, int height, const std::function<int(int, int)>& lumaOf) {
-    Rows rows(height, std::vector<int>(width));
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) rows[y][x] = lumaOf(x, y);
-    return rows;
-}
-
 class Pipeline : public ::testing::TestWithParam<Isa> {
 protected:
     Rows filtered(const Rows& input, const FilterSettings& settings) {
@@ -40,7 +33,7 @@ struct ViewCase {
 };
 
 TEST_P(Pipeline, SpeckExampleInEveryView) {
-    const Rows input = generate(16, 7, [](int x, int y) { return x == 5 && y == 3 ? 200 : 60; });
+    const Rows input = test::lumaGrid(16, 7, [](int x, int y) { return x == 5 && y == 3 ? 200 : 60; });
     const ViewCase cases[] = {
         {0, 0, {{55, 68, 55}, {68, 70, 68}, {55, 68, 55}}, 60},
         {0, 1, {{68, 77, 68}, {77, 95, 77}, {68, 77, 68}}, 60},
@@ -62,7 +55,7 @@ TEST_P(Pipeline, SpeckExampleInEveryView) {
         {2, 5, {{128, 128, 128}, {128, 128, 128}, {128, 128, 128}}, 128},
     };
     for (const auto& c : cases) {
-        const Rows expected = generate(16, 7, [&](int x, int y) {
+        const Rows expected = test::lumaGrid(16, 7, [&](int x, int y) {
             return (y >= 2 && y <= 4 && x >= 4 && x <= 6) ? c.window[y - 2][x - 4] : c.outside;
         });
         EXPECT_EQ(filtered(input, FilterSettings{11, 4, c.type, c.debug}), expected)
@@ -71,7 +64,7 @@ TEST_P(Pipeline, SpeckExampleInEveryView) {
 }
 
 TEST_P(Pipeline, OnlyDebugOneToFiveSelectAView) {
-    const Rows input = generate(24, 5, [](int x, int y) { return (x * 53 + y * 29 + x * y) % 256; });
+    const Rows input = test::lumaGrid(24, 5, [](int x, int y) { return (x * 53 + y * 29 + x * y) % 256; });
     const Rows normal = filtered(input, FilterSettings{11, 4, 0, 0});
     EXPECT_NE(normal, input);
     for (int debug : {-1, 6, 256, -2147483647 - 1})
@@ -84,8 +77,8 @@ TEST_P(Pipeline, FlatFrameIsUnchangedAndItsViewsAreFlat) {
     for (int v : {0, 77, 255})
         for (int type = 0; type < 3; ++type)
             for (int strength : {0, 11, 128}) {
-                const Rows flat = generate(16, 4, [&](int, int) { return v; });
-                const Rows grey = generate(16, 4, [](int, int) { return 128; });
+                const Rows flat = test::lumaGrid(16, 4, [&](int, int) { return v; });
+                const Rows grey = test::lumaGrid(16, 4, [](int, int) { return 128; });
                 EXPECT_EQ(filtered(flat, FilterSettings{strength, 0, type, 0}), flat);
                 EXPECT_EQ(filtered(flat, FilterSettings{strength, 512, type, 1}), flat);
                 for (int debug = 2; debug <= 5; ++debug)
@@ -95,17 +88,17 @@ TEST_P(Pipeline, FlatFrameIsUnchangedAndItsViewsAreFlat) {
 
 TEST_P(Pipeline, StrongDetailWrapsAtHighStrength) {
     // A one-pixel vertical line: its refined detail (259) times 127 no longer fits in 16 bits.
-    const Rows input = generate(16, 6, [](int x, int) { return x == 7 ? 255 : 0; });
+    const Rows input = test::lumaGrid(16, 6, [](int x, int) { return x == 7 ? 255 : 0; });
     struct Case { int strength, beside, on; };
     for (Case c : {Case{11, 4, 216}, Case{126, 0, 255}, Case{127, 0, 0}, Case{128, 0, 0}}) {
-        const Rows expected = generate(16, 6, [&](int x, int) { return x == 7 ? c.on : (x == 6 || x == 8 ? c.beside : 0); });
+        const Rows expected = test::lumaGrid(16, 6, [&](int x, int) { return x == 7 ? c.on : (x == 6 || x == 8 ? c.beside : 0); });
         EXPECT_EQ(filtered(input, FilterSettings{c.strength, 4, 0, 0}), expected) << c.strength;
     }
 }
 
 TEST_P(Pipeline, CheckerboardInvertsAndWrapsFromStrength33) {
     const int w = 24, h = 10;
-    const Rows input = generate(w, h, [](int x, int y) { return (x + y) % 2 ? 255 : 0; });
+    const Rows input = test::lumaGrid(w, h, [](int x, int y) { return (x + y) % 2 ? 255 : 0; });
     auto interior = [&](int x, int y, int margin) { return x >= margin && y >= margin && x < w - margin && y < h - margin; };
     for (int type = 0; type < 3; ++type) {
         const Rows out = filtered(input, FilterSettings{11, 4, type, 0});
@@ -130,7 +123,7 @@ TEST_P(Pipeline, CheckerboardInvertsAndWrapsFromStrength33) {
 }
 
 TEST_P(Pipeline, PixelsBeyondTheLastBlockKeepTheirLumaAndInfluenceNothing) {
-    const Rows ramp = generate(20, 3, [](int x, int) { return 10 * x; });
+    const Rows ramp = test::lumaGrid(20, 3, [](int x, int) { return 10 * x; });
     for (int type = 0; type < 3; ++type) {
         Rows expected = ramp;
         if (type != 2)
@@ -147,11 +140,11 @@ TEST_P(Pipeline, PixelsBeyondTheLastBlockKeepTheirLumaAndInfluenceNothing) {
 }
 
 TEST_P(Pipeline, OneRowFrame) {
-    const Rows input = generate(16, 1, [](int x, int) { return x == 5 ? 200 : 60; });
+    const Rows input = test::lumaGrid(16, 1, [](int x, int) { return x == 5 ? 200 : 60; });
     const int expected[3][3] = {{62, 178, 62}, {63, 171, 63}, {60, 196, 60}};
     for (int type = 0; type < 3; ++type) {
         const Rows out = filtered(input, FilterSettings{11, 4, type, 0});
-        const Rows want = generate(16, 1, [&](int x, int) { return x >= 4 && x <= 6 ? expected[type][x - 4] : 60; });
+        const Rows want = test::lumaGrid(16, 1, [&](int x, int) { return x >= 4 && x <= 6 ? expected[type][x - 4] : 60; });
         EXPECT_EQ(out, want) << type;
     }
 }

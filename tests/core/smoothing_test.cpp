@@ -16,13 +16,6 @@ using Rows = std::vector<std::vector<int>>;
 using test::frameFromRows;
 using test::lumaRows;
 
-Rows generate(int width, int height, const std::function<int(int, int)>& lumaOf) {
-    Rows rows(height, std::vector<int>(width));
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) rows[y][x] = lumaOf(x, y);
-    return rows;
-}
-
 // The smoothed luma of every available path; fails the test if the paths disagree.
 Rows smoothed(const Rows& input, int type) {
     Rows first;
@@ -53,13 +46,13 @@ TEST(Smoothing, CentreValuesInsideTheFrame) {
     };
     for (const auto& c : cases)
         for (int type = 0; type < 3; ++type)
-            EXPECT_EQ(smoothed(generate(16, 7, c.lumaOf), type)[3][5], c.expected[type]) << c.name << ", type " << type;
+            EXPECT_EQ(smoothed(test::lumaGrid(16, 7, c.lumaOf), type)[3][5], c.expected[type]) << c.name << ", type " << type;
 }
 
 TEST(Smoothing, FlatFramesComeOutUnchanged) {
     for (int v : {0, 1, 37, 128, 254, 255})
         for (int type = 0; type < 3; ++type) {
-            const Rows flat = generate(24, 5, [&](int, int) { return v; });
+            const Rows flat = test::lumaGrid(24, 5, [&](int, int) { return v; });
             EXPECT_EQ(smoothed(flat, type), flat) << v << ", type " << type;
         }
 }
@@ -67,21 +60,21 @@ TEST(Smoothing, FlatFramesComeOutUnchanged) {
 TEST(Smoothing, CrossRemovesAnInteriorSpeckEntirely) {
     struct Speck { int speck, background; };
     for (Speck s : {Speck{38, 37}, Speck{0, 100}, Speck{200, 40}}) {
-        const Rows in = generate(16, 7, [&](int x, int y) { return x == 6 && y == 2 ? s.speck : s.background; });
-        EXPECT_EQ(smoothed(in, 2), generate(16, 7, [&](int, int) { return s.background; })) << s.speck;
+        const Rows in = test::lumaGrid(16, 7, [&](int x, int y) { return x == 6 && y == 2 ? s.speck : s.background; });
+        EXPECT_EQ(smoothed(in, 2), test::lumaGrid(16, 7, [&](int, int) { return s.background; })) << s.speck;
     }
 }
 
 TEST(Smoothing, CrossKeepsATwoByTwoSquareAtTwoThirds) {
     auto inSquare = [](int x, int y) { return (x == 5 || x == 6) && (y == 2 || y == 3); };
-    const Rows out = smoothed(generate(16, 7, [&](int x, int y) { return inSquare(x, y) ? 255 : 0; }), 2);
-    EXPECT_EQ(out, generate(16, 7, [&](int x, int y) { return inSquare(x, y) ? 170 : 0; }));
+    const Rows out = smoothed(test::lumaGrid(16, 7, [&](int x, int y) { return inSquare(x, y) ? 255 : 0; }), 2);
+    EXPECT_EQ(out, test::lumaGrid(16, 7, [&](int x, int y) { return inSquare(x, y) ? 170 : 0; }));
 }
 
 TEST(Smoothing, CheckerboardAwayFromTheEdges) {
-    const Rows out[3] = {smoothed(generate(24, 8, [](int x, int y) { return (x + y) % 2 ? 255 : 0; }), 0),
-                         smoothed(generate(24, 8, [](int x, int y) { return (x + y) % 2 ? 255 : 0; }), 1),
-                         smoothed(generate(24, 8, [](int x, int y) { return (x + y) % 2 ? 255 : 0; }), 2)};
+    const Rows out[3] = {smoothed(test::lumaGrid(24, 8, [](int x, int y) { return (x + y) % 2 ? 255 : 0; }), 0),
+                         smoothed(test::lumaGrid(24, 8, [](int x, int y) { return (x + y) % 2 ? 255 : 0; }), 1),
+                         smoothed(test::lumaGrid(24, 8, [](int x, int y) { return (x + y) % 2 ? 255 : 0; }), 2)};
     for (int y = 1; y < 7; ++y)
         for (int x = 1; x < 23; ++x) {
             const bool bright = (x + y) % 2;
@@ -92,8 +85,8 @@ TEST(Smoothing, CheckerboardAwayFromTheEdges) {
 }
 
 TEST(Smoothing, SpecksOnTheBorderAreOnlyWeakened) {
-    const Rows corner = generate(16, 7, [](int x, int y) { return x == 0 && y == 0 ? 255 : 0; });
-    const Rows edge = generate(16, 7, [](int x, int y) { return x == 0 && y == 3 ? 255 : 0; });
+    const Rows corner = test::lumaGrid(16, 7, [](int x, int y) { return x == 0 && y == 0 ? 255 : 0; });
+    const Rows edge = test::lumaGrid(16, 7, [](int x, int y) { return x == 0 && y == 3 ? 255 : 0; });
     const int atCorner[] = {143, 113, 170}, atEdge[] = {95, 57, 85};
     for (int type = 0; type < 3; ++type) {
         EXPECT_EQ(smoothed(corner, type)[0][0], atCorner[type]) << type;
@@ -102,7 +95,7 @@ TEST(Smoothing, SpecksOnTheBorderAreOnlyWeakened) {
     struct Place { int x, y, expected; };
     for (Place p : {Place{0, 3, 93}, Place{15, 3, 93}, Place{6, 0, 93}, Place{6, 6, 93}, Place{0, 0, 147},
                     Place{15, 6, 147}}) {
-        const Rows in = generate(16, 7, [&](int x, int y) { return x == p.x && y == p.y ? 200 : 40; });
+        const Rows in = test::lumaGrid(16, 7, [&](int x, int y) { return x == p.x && y == p.y ? 200 : 40; });
         EXPECT_EQ(smoothed(in, 2)[p.y][p.x], p.expected) << p.x << "," << p.y;
     }
 }
@@ -115,7 +108,7 @@ TEST(Smoothing, OneRowFrameIsItsOwnVerticalNeighbour) {
 }
 
 TEST(Smoothing, PixelsBeyondTheLastBlockNeitherReadNorWritten) {
-    const Rows in = generate(12, 3, [](int x, int) { return x < 7 ? 0 : (x == 7 ? 100 : 255); });
+    const Rows in = test::lumaGrid(12, 3, [](int x, int) { return x < 7 ? 0 : (x == 7 ? 100 : 255); });
     const int expected[] = {75, 67, 100};
     for (int type = 0; type < 3; ++type) {
         const Rows out = smoothed(in, type);
@@ -136,7 +129,7 @@ TEST(Smoothing, BinomialNormalisationTruncates) {
 }
 
 TEST(Smoothing, EveryTypeBeyondOneSelectsTheCross) {
-    const Rows in = generate(16, 4, [](int x, int y) { return (x * 37 + y * 91) % 256; });
+    const Rows in = test::lumaGrid(16, 4, [](int x, int y) { return (x * 37 + y * 91) % 256; });
     PlaneSet a, b;
     ASSERT_TRUE(a.create(16, 4));
     ASSERT_TRUE(b.create(16, 4));

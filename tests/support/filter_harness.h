@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,6 +19,14 @@ inline void runFilter(Yuy2Frame& frame, const FilterSettings& settings, const Ke
     PlaneSet planes;
     ASSERT_TRUE(planes.create(frame.width(), frame.height()));
     processFrame(frame.view(), settings, planes, kernels);
+}
+
+// Luma rows from a function of the pixel position.
+inline std::vector<std::vector<int>> lumaGrid(int width, int height, const std::function<int(int, int)>& lumaOf) {
+    std::vector<std::vector<int>> rows(height, std::vector<int>(width));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) rows[y][x] = lumaOf(x, y);
+    return rows;
 }
 
 // A frame whose luma is given row by row; chroma bytes hold a pattern of their own.
