@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
 # Reads a DLL's headers with objdump -p and fails unless it is a PE32 module
-# for Intel 386 whose one export is _AvisynthPluginInit2@4 and whose imports
-# are all system DLLs (the runtime linked in).
-# Usage: check_dll.sh OBJDUMP DLL, or check_dll.sh --saved FILE on saved output.
+# for Intel 386 whose one export is _AvisynthPluginInit2@4 (with --x86-64: a
+# PE32+ module for x86-64 whose one export is AvisynthPluginInit2) and whose
+# imports are all system DLLs (the runtime linked in).
+# Usage: check_dll.sh [--x86-64] OBJDUMP DLL, or check_dll.sh [--x86-64] --saved FILE on saved output.
 set -euo pipefail
+format=pei-i386 magic="010b" kind=PE32 entry=_AvisynthPluginInit2@4
+if [ "$1" = --x86-64 ]; then
+  format=pei-x86-64 magic="020b" kind=PE32+ entry=AvisynthPluginInit2
+  shift
+fi
 objdump=$1
 dll=$2
 
@@ -17,13 +23,13 @@ fail() {
   exit 1
 }
 
-grep -q 'file format pei-i386$' <<<"$headers" || fail "machine: not a pei-i386 module"
-grep -qE '^Magic[[:space:]]+010b' <<<"$headers" || fail "machine: not PE32"
+grep -q "file format $format\$" <<<"$headers" || fail "machine: not a $format module"
+grep -qE "^Magic[[:space:]]+$magic" <<<"$headers" || fail "machine: not $kind"
 
 count=$(sed -n '/^Number in:/,/^Table Addresses/s/^[[:space:]]*Export Address Table[[:space:]]\+\([0-9a-fA-F]\+\)$/\1/p' <<<"$headers")
 names=$(sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/s/^[[:space:]]*\[ *[0-9]\+\] //p' <<<"$headers")
 [ "$count" = "00000001" ] || fail "exports: ${count:-no} entries in the export address table"
-[ "$names" = "_AvisynthPluginInit2@4" ] || fail "exports: names are '${names//$'\n'/ }'"
+[ "$names" = "$entry" ] || fail "exports: names are '${names//$'\n'/ }'"
 
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
 for name in $imports; do
@@ -32,4 +38,4 @@ for name in $imports; do
     *) fail "imports: $name is not a system DLL" ;;
   esac
 done
-echo "ok: pei-i386 PE32, export _AvisynthPluginInit2@4, imports: ${imports//$'\n'/ }"
+echo "ok: $format $kind, export $entry, imports: ${imports//$'\n'/ }"

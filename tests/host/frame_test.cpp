@@ -5,17 +5,11 @@
 #include "test_frame.h"
 
 namespace quillane::test {
-namespace {
 
-struct FrameCase {
-    const char* label;
-    int width, height;
-    FrameLayout layout;
-    Named named;
-    FilterSettings settings;
-};
-
+// Found by argument lookup: the case types live in this namespace.
 void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.label; }
+
+namespace {
 
 class Frames : public PluginTest, public ::testing::WithParamInterface<FrameCase> {};
 
@@ -24,7 +18,7 @@ TEST_P(Frames, EqualProcessFrameOnTheSameInput) {
     const FrameCase& c = GetParam();
     const Source source = makeSource(yuy2Info(c.width, c.height), c.layout);
     const PClip filter = create(source, c.named).AsClip();
-    for (const int n : {0, 5}) {
+    for (const int n : kCaseFrames) {
         const PVideoFrame frame = filter->GetFrame(n, &env);
         const Yuy2Frame input = source->picture(n);
         EXPECT_EQ(rowsOf(*frame), rowsOf(expectedFrame(*source, n, c.settings))) << "frame " << n;
@@ -37,16 +31,8 @@ TEST_P(Frames, EqualProcessFrameOnTheSameInput) {
     EXPECT_EQ(env.copiesMade(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Plugin, Frames,
-    ::testing::Values(FrameCase{"defaults", 64, 16, {}, {}, {11, 4, 0, 0}},
-                      FrameCase{"paddedPitchUnaligned", 40, 9, {0, 0, 96, 6}, {{"type", 1}}, {11, 4, 1, 0}},
-                      FrameCase{"widthNotMultipleOf8", 20, 5, {}, {{"type", 2}, {"strength", 30}}, {30, 4, 2, 0}},
-                      FrameCase{"narrowerThanABlock", 6, 4, {}, {}, {11, 4, 0, 0}},
-                      FrameCase{"debugView", 32, 8, {}, {{"debug", 2}}, {11, 4, 0, 2}},
-                      // Frames larger than the clip: only the clip's own area is cleaned.
-                      FrameCase{"frameLargerThanClip", 24, 6, {40, 9, 0, 0}, {}, {11, 4, 0, 0}}),
-    [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Plugin, Frames, ::testing::ValuesIn(frameCases()),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 class FrameOwnership : public PluginTest {
 protected:

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
-#include "filter_settings.h"
+#include "expected_frame.h"
+#include "plugin_cases.h"
 #include "plugin_module.h"
 #include "script_call.h"
 #include "source_clip.h"
@@ -15,7 +15,6 @@
 namespace quillane::test {
 
 using Source = CountedRef<SourceClip>;
-using Named = std::map<std::string, AVSValue>;
 
 // A host with the module loaded and Quillane registered, on a processor that
 // meets the requirement unless a test says otherwise.
@@ -29,12 +28,8 @@ protected:
     // The message of the script error the call raises; fails the test if none.
     std::string refusal(const Source& source, const Named& named = {});
 
-    // What the input's frame n becomes under processFrame with these settings
-    // and the clip's own width and height.
-    static Yuy2Frame expectedFrame(SourceClip& source, int n, const FilterSettings& settings);
-
     TestEnvironment env;
-    FakeProcessor processor{FakeProcessor::kCapable};
+    FakeProcessor processor{kCapableProcessor};
     const TestEnvironment::Registration* quillane = nullptr;
 };
 

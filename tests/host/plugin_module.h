@@ -26,9 +26,6 @@ public:
     FakeProcessor(const FakeProcessor&) = delete;
     FakeProcessor& operator=(const FakeProcessor&) = delete;
 
-    // SSE2, SSE3 and SSE4.1, the filter's requirement.
-    static constexpr CpuIdLeaf1 kCapable{1u | 1u << 19, 1u << 26};
-
 private:
     PluginModule::CpuIdReader previous_;
 };
