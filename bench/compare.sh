@@ -3,15 +3,18 @@
 # clip: each tool runs once per round, in turn, so all see the same machine
 # load. Prints frames/s (best of the rounds) and the ratios.
 #
-#   bench/compare.sh [QUILLANE] [FRAMES] [ROUNDS]
+#   bench/compare.sh [QUILLANE] [FRAMES] [ROUNDS] [FRAME_BENCH]
 #
-# QUILLANE defaults to build/cli/quillane. ffmpeg runs on one thread.
+# QUILLANE defaults to build/cli/quillane, FRAME_BENCH to
+# build/bench/process_frame_bench (processFrame alone, type 0, on the SSE4.1
+# path and the machine's best, timed in the same rounds). ffmpeg runs on one thread.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 quillane=${1:-build/cli/quillane}
 frames=${2:-100}
 rounds=${3:-5}
+frame_bench=${4:-build/bench/process_frame_bench}
 size=1920x1080
 cores=$(nproc 2>/dev/null || echo 2)
 
@@ -49,16 +52,31 @@ else
   runs[quillane-1t]="$quillane --raw $size ${quiet[*]} $clip /dev/null"
 fi
 
+keep_best() {  # keep_best NAME SECONDS_FOR_ALL_FRAMES
+  if [ -z "${best[$1]:-}" ] || [ "$(echo "$2 < ${best[$1]}" | bc -l)" = 1 ]; then best[$1]=$2; fi
+}
+
+# processFrame alone: wall time per frame from the benchmark, for the paths named.
+frame_paths=()
+if [ -x "$frame_bench" ]; then
+  frame_paths=(sse4.1 "$("$frame_bench" --benchmark_list_tests | sed -n 's|^processFrame/\([^/]*\)/type0/1920x1080$|\1|p' | tail -n 1)")
+fi
+
 declare -A best
 for ((r = 1; r <= rounds; r++)); do
   for name in "${order[@]}"; do
     start=$(date +%s.%N)
     eval "${runs[$name]}" >/dev/null
     end=$(date +%s.%N)
-    t=$(echo "$end - $start" | bc -l)
-    if [ -z "${best[$name]:-}" ] || [ "$(echo "$t < ${best[$name]}" | bc -l)" = 1 ]; then best[$name]=$t; fi
+    keep_best "$name" "$(echo "$end - $start" | bc -l)"
+  done
+  for path in "${frame_paths[@]}"; do
+    us=$("$frame_bench" --benchmark_min_time=0.3 --benchmark_format=csv \
+      --benchmark_filter="^processFrame/$path/type0/1920x1080\$" 2>/dev/null | awk -F, 'NR == 2 { print $3 }')
+    keep_best "processFrame-$path" "$(echo "$us * $frames / 1000000" | bc -l)"
   done
 done
+for path in "${frame_paths[@]}"; do order+=("processFrame-$path"); done
 
 fps() { echo "scale=1; $frames / ${best[$1]}" | bc -l; }
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $cores cores; $frames frames of $size YUY2, best of $rounds rounds"
@@ -71,6 +89,14 @@ echo "filter cost per frame with ffmpeg's decoding and conversion subtracted:"
 for name in removegrain11 removegrain4 hqdn3d; do
   printf '  %-14s %7.3f ms\n' "$name" "$(echo "1000 * (${best[$name]} - ${best[ffmpeg-io]}) / $frames" | bc -l)"
 done
+if [ ${#frame_paths[@]} -gt 0 ]; then
+  echo
+  echo "processFrame per frame over removegrain11's filter cost (below 1: quillane is cheaper):"
+  for path in "${frame_paths[@]}"; do
+    printf '  processFrame-%-10s %6.2f\n' "$path" \
+      "$(echo "${best[processFrame-$path]} / (${best[removegrain11]} - ${best[ffmpeg-io]})" | bc -l)"
+  done
+fi
 echo
 echo "command frames/s over ffmpeg's (above 1: quillane is faster):"
 for name in removegrain11 removegrain4 hqdn3d; do

@@ -1,7 +1,7 @@
 #include "parallel_cleaning.h"
 
 #include <condition_variable>
-#include <deque>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -12,100 +12,100 @@
 namespace quillane::cli {
 namespace {
 
-struct Slot {
-    Frame frame;
-    bool cleaned = false;
-};
-
-// Workers take slots from a queue and mark them cleaned; the caller's thread
-// reads and writes. Destruction stops and joins the workers, also on error.
-class WorkerPool {
+// Each worker reads a frame, cleans it and writes it, so a frame stays in one
+// core's caches from input to output. Reads take turns under one lock, which
+// numbers the frames; writes wait for their number, which keeps input order.
+class OrderedWorkers {
 public:
-    WorkerPool(std::vector<std::unique_ptr<FrameCleaner>> cleaners, std::vector<Slot>& slots) : slots_(slots) {
-        cleaners_ = std::move(cleaners);
-        for (auto& cleaner : cleaners_) workers_.emplace_back([this, c = cleaner.get()] { work(*c); });
-    }
-    ~WorkerPool() {
-        {
-            std::lock_guard lock(mutex_);
-            stopping_ = true;
+    OrderedWorkers(FrameReader& reader, OutputFile& output, Progress& progress)
+        : reader_(reader), output_(output), progress_(progress) {}
+
+    void work(FrameCleaner& cleaner) {
+        Frame frame;
+        frame.bytes.resize(reader_.format().frameBytes);
+        try {
+            for (std::uint64_t number; read(frame, number);) {
+                cleaner.clean(frame.bytes.data());
+                write(frame, number);
+            }
+        } catch (...) {
+            fail(std::current_exception());
         }
-        queued_.notify_all();
-        for (auto& w : workers_) w.join();
     }
 
-    void submit(std::size_t slot) {
-        {
-            std::lock_guard lock(mutex_);
-            slots_[slot].cleaned = false;
-            queue_.push_back(slot);
-        }
-        queued_.notify_one();
-    }
-
-    void waitFor(std::size_t slot) {
-        std::unique_lock lock(mutex_);
-        cleaned_.wait(lock, [&] { return slots_[slot].cleaned; });
+    // The first failure of any worker, rethrown once all have stopped.
+    void rethrowFailure() const {
+        if (failure_) std::rethrow_exception(failure_);
     }
 
 private:
-    void work(FrameCleaner& cleaner) {
-        std::unique_lock lock(mutex_);
-        for (;;) {
-            queued_.wait(lock, [&] { return stopping_ || !queue_.empty(); });
-            if (stopping_) return;
-            const std::size_t slot = queue_.front();
-            queue_.pop_front();
-            lock.unlock();
-            cleaner.clean(slots_[slot].frame.bytes.data());
-            lock.lock();
-            slots_[slot].cleaned = true;
-            cleaned_.notify_all();
+    bool read(Frame& frame, std::uint64_t& number) {
+        std::lock_guard lock(readMutex_);
+        if (ended_ || stopped()) return false;
+        if (!reader_.read(frame)) {
+            ended_ = true;
+            return false;
         }
+        number = nextRead_++;
+        return true;
     }
 
-    std::vector<Slot>& slots_;
-    std::vector<std::unique_ptr<FrameCleaner>> cleaners_;
-    std::vector<std::thread> workers_;
-    std::mutex mutex_;
-    std::condition_variable queued_, cleaned_;
-    std::deque<std::size_t> queue_;
-    bool stopping_ = false;
-};
+    void write(const Frame& frame, std::uint64_t number) {
+        {
+            std::unique_lock lock(writeMutex_);
+            turn_.wait(lock, [&] { return nextWrite_ == number || failure_; });
+            if (failure_) return;
+        }
+        // Only the holder of the turn writes, so the output needs no lock of its own.
+        output_.write(frame.frameLine.data(), frame.frameLine.size());
+        output_.write(frame.bytes.data(), frame.bytes.size());
+        progress_.frameDone();
+        {
+            std::lock_guard lock(writeMutex_);
+            ++nextWrite_;
+        }
+        turn_.notify_all();
+    }
 
-void writeFrame(OutputFile& output, const Frame& frame) {
-    output.write(frame.frameLine.data(), frame.frameLine.size());
-    output.write(frame.bytes.data(), frame.bytes.size());
-}
+    void fail(std::exception_ptr error) {
+        {
+            std::lock_guard lock(writeMutex_);
+            if (!failure_) failure_ = error;
+        }
+        turn_.notify_all();
+    }
+
+    bool stopped() {
+        std::lock_guard lock(writeMutex_);
+        return static_cast<bool>(failure_);
+    }
+
+    FrameReader& reader_;
+    OutputFile& output_;
+    Progress& progress_;
+    std::mutex readMutex_, writeMutex_;
+    std::condition_variable turn_;
+    std::uint64_t nextRead_ = 0, nextWrite_ = 0;
+    bool ended_ = false;
+    std::exception_ptr failure_;
+};
 
 }  // namespace
 
 void cleanStream(FrameReader& reader, OutputFile& output, const FilterSettings& settings, unsigned threads,
                  Progress& progress) {
-    const StreamFormat& format = reader.format();
     std::vector<std::unique_ptr<FrameCleaner>> cleaners;
-    for (unsigned i = 0; i < threads; ++i) cleaners.push_back(std::make_unique<FrameCleaner>(format, settings));
-    std::vector<Slot> slots(threads + 2);
-    for (Slot& s : slots) s.frame.bytes.resize(format.frameBytes);
-    output.write(format.header.data(), format.header.size());
+    for (unsigned i = 0; i < threads; ++i) cleaners.push_back(std::make_unique<FrameCleaner>(reader.format(), settings));
+    output.write(reader.format().header.data(), reader.format().header.size());
 
-    WorkerPool pool(std::move(cleaners), slots);
-    std::uint64_t read = 0, written = 0;
-    auto writeOldest = [&] {
-        Slot& slot = slots[written % slots.size()];
-        pool.waitFor(written % slots.size());
-        writeFrame(output, slot.frame);
-        ++written;
-        progress.frameDone();
-    };
-    for (;;) {
-        if (read - written == slots.size()) writeOldest();
-        const std::size_t next = read % slots.size();
-        if (!reader.read(slots[next].frame)) break;
-        pool.submit(next);
-        ++read;
+    OrderedWorkers workers(reader, output, progress);
+    {
+        // The calling thread is the last worker; jthreads join on the way out.
+        std::vector<std::jthread> others;
+        for (unsigned i = 1; i < threads; ++i) others.emplace_back([&, i] { workers.work(*cleaners[i]); });
+        workers.work(*cleaners[0]);
     }
-    while (written < read) writeOldest();
+    workers.rethrowFailure();
 }
 
 }  // namespace quillane::cli

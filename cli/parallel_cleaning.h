@@ -7,9 +7,10 @@
 
 namespace quillane::cli {
 
-// Cleans every frame of the stream on `threads` workers, each with its own
-// buffers, and writes the stream to output in input order, header and FRAME
-// lines unchanged. At most threads + 2 frames are held at once. The output is
+// Cleans every frame of the stream on `threads` workers (the calling thread
+// and threads - 1 more), each with its own buffers, and writes the stream to
+// output in input order, header and FRAME lines unchanged. At most `threads`
+// frames are held at once. The output is
 // the same for every thread count. Throws RunError.
 void cleanStream(FrameReader& reader, OutputFile& output, const FilterSettings& settings, unsigned threads,
                  Progress& progress);
