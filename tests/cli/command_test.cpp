@@ -161,7 +161,7 @@ TEST_F(ProgressDisplay, ShownOnATerminalWithPercentWhenTheSizeIsKnown) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
-        ASSERT_EQ(run(std::string("export Q='" QUILLANE_BINARY "'; script -qec '") + c.command + "' /dev/null > shown.txt").status, 0);
+        ASSERT_EQ(run(std::string("export Q='" QUILLANE_BINARY "'; script -qec '") + c.command + "' /dev/null < /dev/null > shown.txt").status, 0);
         const std::string shown = read("shown.txt");
         EXPECT_EQ(shown.find("\r1 frames, ") != std::string::npos, c.progress) << shown;
         EXPECT_EQ(shown.find("%, ") != std::string::npos && shown.find(" s left") != std::string::npos, c.percent) << shown;
