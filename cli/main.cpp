@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     const ParseResult parsed = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {
-        std::fprintf(stderr, "quillane: %s\n%s", parsed.error.c_str(), "try 'quillane --help'\n");
+        std::fprintf(stderr, "quillane: %s (see quillane --help)\n", parsed.error.c_str());
         return kExitUsage;
     }
     const Options& o = *parsed.options;

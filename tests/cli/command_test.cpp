@@ -128,6 +128,7 @@ TEST_F(CleanCommand, BadCommandLinesExitWithStatusTwoAndOneLine) {
         const CommandResult r = run(std::string("quillane ") + c.arguments);
         EXPECT_EQ(r.status, 2);
         EXPECT_NE(r.err.find(c.messagePart), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_FALSE(exists("out.y4m"));
     }
 }
