@@ -10,8 +10,7 @@
 namespace quillane::cli {
 
 // Cleans the luma of frames of one stream format in place. Owns the working
-// planes, and for planar luma a packed scratch frame, so one cleaner serves one
-// frame at a time and allocates nothing per frame.
+// planes, so one cleaner serves one frame at a time and allocates nothing per frame.
 class FrameCleaner {
 public:
     // Throws RunError when the buffers cannot be allocated.
@@ -21,15 +20,10 @@ public:
     void clean(std::uint8_t* frame);
 
 private:
-    void cleanPlanarLuma(std::uint8_t* luma);
-
     std::uint32_t width_, height_;
     LumaLayout layout_;
     FilterSettings settings_;
     PlaneSet planes_;
-    // Planar luma goes through the packed path: Y in the even bytes, the odd
-    // bytes unread by the core, so both layouts get the same luma.
-    std::vector<std::uint8_t> packedScratch_;
 };
 
 }  // namespace quillane::cli

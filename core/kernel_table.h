@@ -12,8 +12,8 @@ template <class L>
 constexpr Kernels makeKernels(Isa isa) {
     return Kernels{
         isa,
-        &loadRow<L>,
-        &storeRow<L>,
+        {&loadRow<L, PackedLuma>, &storeRow<L, PackedLuma>, &refineToFrameRow<L, PackedLuma>},
+        {&loadRow<L, PlanarLuma>, &storeRow<L, PlanarLuma>, &refineToFrameRow<L, PlanarLuma>},
         &binomialHorizontalRow<L>,
         &boxHorizontalRow<L>,
         &binomialVerticalRow<L>,
@@ -29,7 +29,6 @@ constexpr Kernels makeKernels(Isa isa) {
         &smoothDetailRow<L, 0>,
         &smoothDetailRow<L, 1>,
         &smoothDetailRow<L, 2>,
-        &refineToFrameRow<L>,
     };
 }
 

@@ -30,9 +30,17 @@ struct Kernels {
                                    const std::int16_t* smooth, std::uint8_t* dst, std::size_t samples,
                                    std::int16_t threshold, std::int16_t strength);
 
+    // The row functions that touch a frame, for one way of keeping luma in it.
+    struct FrameRows {
+        LoadRow load;
+        StoreRow store;
+        // crossRefine, core, scale, recombine and store (AsIs) of one row in one pass.
+        RefineToFrame refineToFrame;
+    };
+
     Isa isa;
-    LoadRow loadRow;
-    StoreRow storeRow;
+    FrameRows packed;  // YUY2: the Y bytes at even offsets
+    FrameRows planar;  // 8-bit luma planes: one byte per sample
     HorizontalRow binomialHorizontal;
     HorizontalRow boxHorizontal;
     NeighbourRow binomialVertical;
@@ -49,8 +57,6 @@ struct Kernels {
     SmoothDetail binomialSmoothDetail;  // from the horizontal pass
     SmoothDetail boxSmoothDetail;       // from the horizontal pass
     SmoothDetail crossSmoothDetail;     // from the luma
-    // crossRefine, core, scale, recombine and storeRow (AsIs) of one row in one pass.
-    RefineToFrame refineToFrame;
 };
 
 std::string_view isaName(Isa isa);

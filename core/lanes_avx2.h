@@ -51,6 +51,15 @@ struct Avx2Lanes {
         auto* p = reinterpret_cast<__m256i*>(dst);
         _mm256_storeu_si256(p, _mm256_blendv_epi8(_mm256_loadu_si256(p), v, _mm256_set1_epi16(0x0080)));
     }
+    static Vec loadPlanarLuma(const std::uint8_t* src) {
+        return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src)));
+    }
+    static void storePlanarLuma(std::uint8_t* dst, Vec v) {
+        const __m256i low = _mm256_and_si256(v, _mm256_set1_epi16(0x00FF));
+        // The pack works per 128-bit half; gather the two low quadwords.
+        const __m256i packed = _mm256_permute4x64_epi64(_mm256_packus_epi16(low, low), 0x08);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), _mm256_castsi256_si128(packed));
+    }
 };
 
 }  // namespace

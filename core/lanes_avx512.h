@@ -57,6 +57,13 @@ struct Avx512Lanes {
     static void storeLumaBytes(std::uint8_t* dst, Vec v) {
         _mm512_mask_storeu_epi8(dst, static_cast<__mmask64>(0x5555555555555555ULL), v);
     }
+    static Vec loadPlanarLuma(const std::uint8_t* src) {
+        return _mm512_cvtepu8_epi16(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(src)));
+    }
+    // Truncating narrow: the low byte of each lane.
+    static void storePlanarLuma(std::uint8_t* dst, Vec v) {
+        _mm512_mask_cvtepi16_storeu_epi8(dst, static_cast<__mmask32>(0xFFFFFFFFu), v);
+    }
 };
 
 }  // namespace

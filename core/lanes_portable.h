@@ -85,6 +85,13 @@ struct PortableLanes {
     static Vec loadLumaBytes(const std::uint8_t* src) {
         return each([&](std::size_t i) { return static_cast<std::int16_t>(src[2 * i]); });
     }
+    // Planar luma: one byte per sample.
+    static Vec loadPlanarLuma(const std::uint8_t* src) {
+        return each([&](std::size_t i) { return static_cast<std::int16_t>(src[i]); });
+    }
+    static void storePlanarLuma(std::uint8_t* dst, Vec v) {
+        for (std::size_t i = 0; i < N; ++i) dst[i] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(v.s[i]) & 0xFF);
+    }
     static void storeLumaBytes(std::uint8_t* dst, Vec v) {
         for (std::size_t i = 0; i < N; ++i) dst[2 * i] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(v.s[i]) & 0xFF);
     }

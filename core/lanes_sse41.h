@@ -48,6 +48,13 @@ struct Sse41Lanes {
         auto* p = reinterpret_cast<__m128i*>(dst);
         _mm_storeu_si128(p, _mm_blendv_epi8(_mm_loadu_si128(p), v, _mm_set1_epi16(0x0080)));
     }
+    static Vec loadPlanarLuma(const std::uint8_t* src) {
+        return _mm_cvtepu8_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(src)));
+    }
+    static void storePlanarLuma(std::uint8_t* dst, Vec v) {
+        const __m128i low = _mm_and_si128(v, _mm_set1_epi16(0x00FF));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(dst), _mm_packus_epi16(low, low));
+    }
 };
 
 }  // namespace

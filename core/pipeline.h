@@ -25,6 +25,18 @@ void processFrameByStage(const FrameView& frame, const FilterSettings& settings,
                          const LumaPlane& smoothPlane, const LumaPlane& workPlane, const LumaPlane& detailPlane,
                          const Kernels& kernels = activeKernels());
 
+// The same for the luma plane of planar video: exactly what processFrame gives
+// the same luma in a YUY2 frame, without repacking it.
+void processPlanarLuma(const PlanarLumaView& luma, const FilterSettings& settings, const LumaPlane& lumaPlane,
+                       const LumaPlane& smoothPlane, const LumaPlane& workPlane, const LumaPlane& detailPlane,
+                       const Kernels& kernels = activeKernels());
+
+inline void processPlanarLuma(const PlanarLumaView& luma, const FilterSettings& settings, const PlaneSet& planes,
+                              const Kernels& kernels = activeKernels()) {
+    processPlanarLuma(luma, settings, planes.lumaPlane, planes.smoothPlane, planes.workPlane, planes.detailPlane,
+                      kernels);
+}
+
 inline void processFrame(const FrameView& frame, const FilterSettings& settings, const PlaneSet& planes,
                          const Kernels& kernels = activeKernels()) {
     processFrame(frame, settings, planes.lumaPlane, planes.smoothPlane, planes.workPlane, planes.detailPlane, kernels);

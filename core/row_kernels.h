@@ -27,16 +27,34 @@ void forEachSpan(std::size_t begin, std::size_t end, Fn& fn) {
     }
 }
 
-template <class L>
+// Where a frame row keeps its luma: packed YUY2 in every other byte (the
+// odd, chroma bytes kept as they are), planar luma in every byte.
+struct PackedLuma {
+    template <class V>
+    static typename V::Vec load(const std::uint8_t* row, std::size_t i) { return V::loadLumaBytes(row + 2 * i); }
+    template <class V>
+    static void store(std::uint8_t* row, std::size_t i, typename V::Vec v) { V::storeLumaBytes(row + 2 * i, v); }
+};
+
+struct PlanarLuma {
+    template <class V>
+    static typename V::Vec load(const std::uint8_t* row, std::size_t i) { return V::loadPlanarLuma(row + i); }
+    template <class V>
+    static void store(std::uint8_t* row, std::size_t i, typename V::Vec v) { V::storePlanarLuma(row + i, v); }
+};
+
+template <class L, class Layout>
 void loadRow(const std::uint8_t* src, std::int16_t* dst, std::size_t samples) {
-    auto fn = [&]<class V>(std::size_t i) { V::store(dst + i, V::loadLumaBytes(src + 2 * i)); };
+    auto fn = [&]<class V>(std::size_t i) { V::store(dst + i, Layout::template load<V>(src, i)); };
     forEachSpan<L>(0, samples, fn);
 }
 
-template <class L>
+template <class L, class Layout>
 void storeRow(const std::int16_t* src, std::uint8_t* dst, std::size_t samples, StoreEncoding encoding) {
     auto run = [&](auto encode) {
-        auto fn = [&]<class V>(std::size_t i) { V::storeLumaBytes(dst + 2 * i, encode.template operator()<V>(V::load(src + i))); };
+        auto fn = [&]<class V>(std::size_t i) {
+            Layout::template store<V>(dst, i, encode.template operator()<V>(V::load(src + i)));
+        };
         forEachSpan<L>(0, samples, fn);
     };
     switch (encoding) {
@@ -133,13 +151,13 @@ void crossRow(const std::int16_t* up, const std::int16_t* centre, const std::int
 
 // The detail path from the detail rows to the frame's Y bytes in one pass,
 // without the refined row ever leaving registers.
-template <class L>
+template <class L, class Layout>
 void refineToFrameRow(const std::int16_t* up, const std::int16_t* centre, const std::int16_t* down,
                       const std::int16_t* smooth, std::uint8_t* dst, std::size_t samples, std::int16_t threshold,
                       std::int16_t strength) {
     auto fn = [&]<class V>(std::size_t i) {
         const auto r = scaled<V>(cored<V>(crossAt<V, 5>(up, centre, down, i), threshold), strength);
-        V::storeLumaBytes(dst + 2 * i, recombined<V>(V::load(smooth + i), r));
+        Layout::template store<V>(dst, i, recombined<V>(V::load(smooth + i), r));
     };
     forEachSpan<L>(0, samples, fn);
 }

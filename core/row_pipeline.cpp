@@ -35,10 +35,11 @@ private:
 
 class RowPass {
 public:
-    RowPass(const FrameView& frame, const FilterSettings& settings, const LumaPlane& lumaPlane,
-            const LumaPlane& smoothPlane, const LumaPlane& workPlane, const LumaPlane& detailPlane,
-            const Kernels& kernels)
-        : frame_(frame), kernels_(kernels), smoothing_(smoothingRows(settings.type, kernels)),
+    // The frame's rows start `pitch` bytes apart at `rows`; `access` reads and writes their luma.
+    RowPass(std::uint8_t* rows, std::int32_t pitch, const Kernels::FrameRows& access, const FilterSettings& settings,
+            const LumaPlane& lumaPlane, const LumaPlane& smoothPlane, const LumaPlane& workPlane,
+            const LumaPlane& detailPlane, const Kernels& kernels)
+        : rows_(rows), pitch_(pitch), access_(access), kernels_(kernels), smoothing_(smoothingRows(settings.type, kernels)),
           shown_(shownStage(settings.debug)), threshold_(detail::laneValue(settings.threshold4)),
           strength_(detail::laneValue(settings.strength)), height_(lumaPlane.height),
           samples_(detail::dataSamples(lumaPlane)), luma_(lumaPlane, height_), smooth_(smoothPlane, height_),
@@ -54,7 +55,7 @@ public:
 
 private:
     void load(std::int64_t y) {
-        kernels_.loadRow(frameRow(frame_, y), luma_[y], samples_);
+        access_.load(frameRow(y), luma_[y], samples_);
         luma_.finish(y);
         if (smoothing_.horizontal) smoothing_.horizontal(luma_[y], work_[y], samples_);
     }
@@ -69,8 +70,8 @@ private:
 
     void refineAndStore(std::int64_t y) {
         if (shown_ == Shown::Output)
-            return kernels_.refineToFrame(detail_[y - 1], detail_[y], detail_[y + 1], smooth_[y],
-                                          frameRow(frame_, y), samples_, threshold_, strength_);
+            return access_.refineToFrame(detail_[y - 1], detail_[y], detail_[y + 1], smooth_[y], frameRow(y),
+                                         samples_, threshold_, strength_);
 
         // The horizontal row in this slot was last read by the smoothing of row y + 1.
         std::int16_t* refined = work_[y];
@@ -83,10 +84,14 @@ private:
     }
 
     void store(const std::int16_t* row, std::int64_t y, StoreEncoding encoding) {
-        kernels_.storeRow(row, frameRow(frame_, y), samples_, encoding);
+        access_.store(row, frameRow(y), samples_, encoding);
     }
 
-    const FrameView& frame_;
+    std::uint8_t* frameRow(std::int64_t y) const { return rows_ + static_cast<std::ptrdiff_t>(y) * pitch_; }
+
+    std::uint8_t* const rows_;
+    const std::int32_t pitch_;
+    const Kernels::FrameRows& access_;
     const Kernels& kernels_;
     const SmoothingRows smoothing_;
     const Shown shown_;
@@ -103,7 +108,17 @@ void processFrame(const FrameView& frame, const FilterSettings& settings, const 
                   const Kernels& kernels) {
     // Without a data block nothing reaches the frame.
     if (lumaPlane.blocks == 0) return;
-    RowPass(frame, settings, lumaPlane, smoothPlane, workPlane, detailPlane, kernels).run();
+    RowPass(frame.writePtr, frame.pitch, kernels.packed, settings, lumaPlane, smoothPlane, workPlane, detailPlane,
+            kernels)
+        .run();
+}
+
+void processPlanarLuma(const PlanarLumaView& luma, const FilterSettings& settings, const LumaPlane& lumaPlane,
+                       const LumaPlane& smoothPlane, const LumaPlane& workPlane, const LumaPlane& detailPlane,
+                       const Kernels& kernels) {
+    if (lumaPlane.blocks == 0) return;
+    RowPass(luma.data, luma.pitch, kernels.planar, settings, lumaPlane, smoothPlane, workPlane, detailPlane, kernels)
+        .run();
 }
 
 }  // namespace quillane

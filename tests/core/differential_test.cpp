@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "filter_harness.h"
@@ -98,16 +99,26 @@ TEST_P(Differential, RowFunctionsOnFullRangeSamples) {
             (simd().*member)(outB.row(0), samples, value);
             compare(name);
         }
-        for (StoreEncoding encoding : {StoreEncoding::AsIs, StoreEncoding::Plus128, StoreEncoding::QuarterPlus128}) {
-            std::vector<std::uint8_t> a(samples * 2 + 1), b;
+        // Frame rows, packed and planar, one byte off alignment.
+        using Rows = Kernels::FrameRows Kernels::*;
+        for (auto [rows, name, bytesPerSample] : {std::tuple<Rows, const char*, std::size_t>{&Kernels::packed, "packed", 2},
+                                                  {&Kernels::planar, "planar", 1}}) {
+            SCOPED_TRACE(name);
+            std::vector<std::uint8_t> a(samples * bytesPerSample + 1), b;
             for (auto& byte : a) byte = static_cast<std::uint8_t>(rng());
             b = a;
-            scalar().storeRow(centre, a.data() + 1, samples, encoding);
-            simd().storeRow(centre, b.data() + 1, samples, encoding);
-            ASSERT_EQ(a, b) << "storeRow, encoding " << static_cast<int>(encoding);
-            scalar().loadRow(a.data() + 1, outA.row(0), samples);
-            simd().loadRow(a.data() + 1, outB.row(0), samples);
-            compare("loadRow");
+            for (StoreEncoding encoding : {StoreEncoding::AsIs, StoreEncoding::Plus128, StoreEncoding::QuarterPlus128}) {
+                (scalar().*rows).store(centre, a.data() + 1, samples, encoding);
+                (simd().*rows).store(centre, b.data() + 1, samples, encoding);
+                ASSERT_EQ(a, b) << "store, encoding " << static_cast<int>(encoding);
+                (scalar().*rows).load(a.data() + 1, outA.row(0), samples);
+                (simd().*rows).load(a.data() + 1, outB.row(0), samples);
+                compare("load");
+            }
+            const std::int16_t strength = extremeSample(rng);
+            (scalar().*rows).refineToFrame(up, centre, down, in.row(0), a.data() + 1, samples, value, strength);
+            (simd().*rows).refineToFrame(up, centre, down, in.row(0), b.data() + 1, samples, value, strength);
+            ASSERT_EQ(a, b) << "refineToFrame";
         }
     }
 }
