@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "filter_settings.h"
 #include "luma_plane.h"
@@ -13,7 +12,7 @@ namespace quillane::cli {
 // planes, so one cleaner serves one frame at a time and allocates nothing per frame.
 class FrameCleaner {
 public:
-    // Throws RunError when the buffers cannot be allocated.
+    // Throws RunError when the planes cannot be allocated.
     FrameCleaner(const StreamFormat& format, const FilterSettings& settings);
 
     // `frame` holds format.frameBytes bytes; only luma bytes change.
