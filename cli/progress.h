@@ -16,8 +16,6 @@ public:
     void frameDone();
     void finish();
 
-    std::uint64_t frames() const { return frames_; }
-
 private:
     double seconds() const;
 
